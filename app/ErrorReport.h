@@ -1,0 +1,47 @@
+// The common error report and the trap that every reporting handler runs its steps under.
+#pragma once
+
+#include "app/Messages.h"
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+inline const QString SupportAddress = QStringLiteral("support@quorvane.org");
+
+QString ErrorReportText(const QString& window, const QString& handler, const QString& description,
+                        int line);
+
+void ShowErrorReport(Messages& messages, const QString& window, const QString& handler,
+                     const QString& description, int line);
+
+// A handler runs as numbered steps. A step that throws is reported with the handler's window
+// and name and the step's number as the line; the handler then goes on with its next step. A
+// routine called inside a step simply lets its exception leave it, which abandons the rest of it.
+class ErrorTrap final {
+public:
+    ErrorTrap(Messages& messages, QString window, QString handler)
+        : messages_(messages), window_(std::move(window)), handler_(std::move(handler)) {}
+
+    // Returns true when the step ran to its end.
+    template <typename Work>
+    bool Step(int line, Work&& step) {
+        try {
+            std::forward<Work>(step)();
+            return true;
+        } catch (const std::exception& failure) {
+            Report(line, QString::fromUtf8(failure.what()));
+        } catch (...) {
+            Report(line, QStringLiteral("Unknown failure."));
+        }
+        return false;
+    }
+
+private:
+    void Report(int line, const QString& description);
+
+    Messages& messages_;
+    QString window_;
+    QString handler_;
+};

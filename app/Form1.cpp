@@ -1,0 +1,115 @@
+// The main window and the start-up it runs before it is first shown.
+#include "app/Form1.h"
+
+#include "app/ApplicationTitle.h"
+#include "app/ErrorReport.h"
+#include "app/ProgramIcon.h"
+#include "app/Twips.h"
+#include "store/RiddleFile.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString HandCursorFile = QStringLiteral("HAND-M.CUR");
+
+QFont ArialBold(qreal points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+Form1::Form1(Services services)
+    : services_(std::move(services)),
+      pointer_(*this),
+      PushButton1(new QPushButton(QStringLiteral("Answer Riddles One At A Time"), this)),
+      PushButton2(new QPushButton(QStringLiteral("Show Quorvane"), this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setFont(ArialBold(9));
+    setFixedSize(Twips(*this, 8040), Twips(*this, 1155));
+    PushButton1->setObjectName(QStringLiteral("PushButton1"));
+    PushButton2->setObjectName(QStringLiteral("PushButton2"));
+    for (QPushButton* button : {PushButton1, PushButton2}) {
+        button->setFont(ArialBold(11.25));
+    }
+    PlaceInTwips(*PushButton1, 120, 120, 7800, 405);
+    PlaceInTwips(*PushButton2, 120, 630, 7800, 405);
+    connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+}
+
+Form1::~Form1() = default;
+
+void Form1::SetWorkingWindows(WindowOpener openQuiz, WindowOpener openBrowser) {
+    openQuiz_ = std::move(openQuiz);
+    openBrowser_ = std::move(openBrowser);
+}
+
+void Form1::Start() {
+    Form_Load();
+    if (!ended_) {
+        show();
+    }
+}
+
+void Form1::Form_Load() {
+    ErrorTrap trap(services_.messages, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
+    QString cursorPath;
+    trap.Step(2, [&] { setWindowTitle(ProductName); });
+    trap.Step(3, [&] { cursorPath = services_.files.BesideProgram(HandCursorFile); });
+    trap.Step(4, [&] {
+        if (Files::FileExists(cursorPath)) {
+            pointer_.SetMouseIcon(LoadCursorFile(cursorPath));
+        }
+    });
+    trap.Step(5, [&] { setWindowIcon(ProgramIcon()); });
+    trap.Step(6, [&] { SetApplicationTitle(); });
+
+    const QString riddleFile = services_.files.BesideProgram(RiddleFile::FileName);
+    if (!Files::IsNormalFile(riddleFile)) {
+        services_.messages.ShowMessage(riddleFile + QStringLiteral(" not found."));
+        ended_ = true;
+        services_.process.EndProgram();
+        return;
+    }
+    trap.Step(7, [&] { riddleConnection_ = std::make_unique<Connection>(); });
+    if (!riddleConnection_) {
+        return;
+    }
+    trap.Step(8, [&] {
+        if (riddleConnection_->State() != 0) {
+            riddleConnection_->Close();
+        }
+    });
+    trap.Step(9, [&] { riddleConnection_->Open(RiddleFile::ConnectionString(riddleFile)); });
+}
+
+void Form1::Form_Unload() {
+    services_.process.EndProgram();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void Form1::PushButton1_Click() {
+    OpenWorkingWindow(QStringLiteral("PushButton1_Click"), openQuiz_);
+}
+
+void Form1::PushButton2_Click() {
+    OpenWorkingWindow(QStringLiteral("PushButton2_Click"), openBrowser_);
+}
+
+void Form1::OpenWorkingWindow(const QString& handler, const WindowOpener& open) {
+    if (!open) {
+        return;  // that working window is not part of this build
+    }
+    ErrorTrap trap(services_.messages, QStringLiteral("Form1"), handler);
+    trap.Step(1, open);
+    trap.Step(2, [this] { hide(); });
+}

@@ -1,0 +1,59 @@
+// The main window: start-up, and the two buttons that open the working windows.
+#pragma once
+
+#include "app/Files.h"
+#include "app/Messages.h"
+#include "app/WindowPointer.h"
+#include "store/Connection.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QPushButton;
+
+class Form1 final : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Services {
+        Messages& messages;
+        ProcessControl& process;
+        Files files;
+    };
+    // Shows a working window, creating it first when it does not exist yet.
+    using WindowOpener = std::function<void()>;
+
+    explicit Form1(Services services);
+    ~Form1() override;
+
+    void SetWorkingWindows(WindowOpener openQuiz, WindowOpener openBrowser);
+
+    // Runs the start-up and shows the window, unless the start-up ended the program.
+    void Start();
+
+    // The program's one connection to its riddle file; absent until the start-up creates it.
+    Connection* RiddleConnection() const { return riddleConnection_.get(); }
+    WindowPointer& Pointer() { return pointer_; }
+
+    void Form_Load();
+    void Form_Unload();
+    void PushButton1_Click();
+    void PushButton2_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OpenWorkingWindow(const QString& handler, const WindowOpener& open);
+
+    Services services_;
+    WindowPointer pointer_;
+    QPushButton* PushButton1;
+    QPushButton* PushButton2;
+    WindowOpener openQuiz_;
+    WindowOpener openBrowser_;
+    std::unique_ptr<Connection> riddleConnection_;
+    bool ended_ = false;
+};

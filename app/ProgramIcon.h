@@ -1,0 +1,6 @@
+// The program's icon, the same on all three windows.
+#pragma once
+
+#include <QIcon>
+
+QIcon ProgramIcon();

@@ -1,0 +1,37 @@
+// Message boxes with the application title, and ending the process.
+#include "app/QtPlatform.h"
+
+#include "app/ApplicationTitle.h"
+
+#include <QMessageBox>
+
+#include <cstdlib>
+
+namespace {
+
+// Message texts keep their CR LF and lone CR line ends; a label breaks lines only at LF.
+QString ForDisplay(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, ForDisplay(text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+void QtMessages::ShowMessage(const QString& text) {
+    ShowBox(QMessageBox::NoIcon, ApplicationTitle(), text);
+}
+
+void QtMessages::ShowErrorBox(const QString& text) {
+    ShowBox(QMessageBox::Warning, QStringLiteral("Application Error"), text);
+}
+
+void SystemProcess::EndProgram() {
+    std::exit(EXIT_SUCCESS);
+}

@@ -1,0 +1,31 @@
+// A window's one mouse-pointer setting: 0 the normal arrow, 11 busy, 99 the custom picture.
+#pragma once
+
+#include <QCursor>
+
+#include <optional>
+
+class QWidget;
+
+class WindowPointer final {
+public:
+    static constexpr int Default = 0;
+    static constexpr int Busy = 11;
+    static constexpr int Custom = 99;
+
+    explicit WindowPointer(QWidget& window) : window_(window) {}
+
+    int MousePointer() const { return value_; }
+    // Applies over the window and every control on it, as one setting.
+    void SetMousePointer(int value);
+    // The picture the custom pointer shows; without one it shows the normal arrow.
+    void SetMouseIcon(const QCursor& picture);
+
+private:
+    QWidget& window_;
+    int value_ = Default;
+    std::optional<QCursor> picture_;
+};
+
+// Reads a Windows .cur file with its hotspot; throws std::runtime_error when it is no cursor.
+QCursor LoadCursorFile(const QString& path);

@@ -1,0 +1,44 @@
+// Opening and closing the riddle file behind the program's connection.
+#include "store/Connection.h"
+
+#include "store/ConnectionString.h"
+#include "store/StoreError.h"
+
+#include <chrono>
+#include <random>
+
+namespace {
+
+quint64 FreshSeed() {
+    static std::random_device device;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    return (static_cast<quint64>(device()) << 32) ^ device() ^ static_cast<quint64>(now);
+}
+
+}  // namespace
+
+Connection::Connection(SeedSource seeds) : seeds_(seeds ? std::move(seeds) : FreshSeed) {}
+
+int Connection::State() const {
+    return table_ ? 1 : 0;
+}
+
+void Connection::Open(const QString& connectionString) {
+    if (table_) {
+        throw StoreError(QStringLiteral("The connection to the riddle file is already open."));
+    }
+    const ConnectionSettings settings = ParseConnectionString(connectionString);
+    table_ = std::make_shared<RiddleTable>(settings.dataSource, settings.password, seeds_);
+}
+
+void Connection::Close() {
+    table_.reset();
+}
+
+std::shared_ptr<RiddleTable> Connection::Table() const {
+    if (!table_) {
+        throw StoreError(
+            QStringLiteral("The riddle file is not open, so no riddles can be read from it."));
+    }
+    return table_;
+}

@@ -1,0 +1,27 @@
+// The program's one connection to its riddle file.
+#pragma once
+
+#include "store/RiddleTable.h"
+
+#include <memory>
+
+class Connection final {
+public:
+    // Every random selection is drawn from a generator seeded anew from `seeds`; the default
+    // mixes the system's entropy source with the clock.
+    explicit Connection(SeedSource seeds = {});
+
+    // 0 when closed, 1 when open.
+    int State() const;
+    // Opens the file named by the connection string read-only; throws StoreError on failure and
+    // stays closed.
+    void Open(const QString& connectionString);
+    void Close();
+
+    // The open riddle file for a record set; throws StoreError when the connection is closed.
+    std::shared_ptr<RiddleTable> Table() const;
+
+private:
+    SeedSource seeds_;
+    std::shared_ptr<RiddleTable> table_;
+};

@@ -1,0 +1,56 @@
+// A read-only, static cursor over the rows one query returns.
+#pragma once
+
+#include "store/RiddleTable.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+
+class Connection;
+
+struct Field {
+    QVariant Value;  // null for a missing value
+};
+
+class RecordSet final {
+public:
+    static constexpr int ClientCursor = 3;
+    static constexpr int StaticCursor = 3;
+    static constexpr int ReadOnlyLock = 1;
+
+    // Kept for the callers that ask for a client-side cursor; every cursor here can count its
+    // rows and move by any number, so the location changes nothing.
+    int CursorLocation = 2;
+
+    // Runs one of the two riddle queries; throws StoreError for any other text, for a cursor
+    // other than static and read-only, or when the connection is closed.
+    void Open(const QString& sql, Connection& connection, int cursorType, int lockType);
+    int State() const;
+    void Close();
+
+    // True when there is no current row: an empty result, or past the last row.
+    bool Eof() const;
+    qint64 RecordCount();
+    // Moves n rows forward from the current row.
+    void Move(qint64 n);
+    void MoveNext();
+    // The current row's field at a zero-based position.
+    Field Fields(int position) const;
+
+private:
+    void RequireOpen() const;
+    void RequireRow() const;
+    void SwitchToKeys();
+    void LoadKeyedRow();
+
+    std::shared_ptr<RiddleTable> table_;
+    // A full read steps through the table; a positioned read, a count or a random selection
+    // works on a list of row keys instead.
+    std::optional<sqlcipher::Statement> scan_;
+    std::shared_ptr<const RowKeys> keys_;
+    qint64 position_ = 0;
+    std::optional<RiddleRow> row_;
+};

@@ -1,0 +1,42 @@
+// An open riddle file: reads tblRiddles by position, by key and in random samples.
+#pragma once
+
+#include "store/SqlCipher.h"
+
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+using RiddleRow = std::vector<QVariant>;
+using RowKeys = std::vector<qint64>;
+using SeedSource = std::function<quint64()>;
+
+class RiddleTable final {
+public:
+    // Opens the file read-only and checks that it holds a readable tblRiddles.
+    RiddleTable(const QString& path, const QString& password, SeedSource seeds);
+
+    // The keys of all rows in table order. Made once by one pass over the table and kept while
+    // the file is unchanged, so that moving to row p costs one lookup instead of p reads.
+    std::shared_ptr<const RowKeys> Keys();
+
+    // At most count keys, uniformly chosen and in random order, from a generator seeded anew.
+    std::shared_ptr<const RowKeys> RandomKeys(int count);
+
+    RiddleRow Row(qint64 key);
+    sqlcipher::Statement ScanAll();
+    static RiddleRow CurrentRow(const sqlcipher::Statement& statement);
+
+private:
+    qint64 DataVersion();
+
+    sqlcipher::Database db_;
+    sqlcipher::Statement lookup_;
+    sqlcipher::Statement dataVersion_;
+    SeedSource seeds_;
+    std::shared_ptr<const RowKeys> keys_;
+    qint64 keysVersion_ = -1;
+};

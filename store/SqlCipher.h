@@ -1,0 +1,68 @@
+// Thin owning wrappers over an SQLCipher database handle and a prepared statement.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace sqlcipher {
+
+enum class Access { ReadOnly, Create };
+
+class Statement;
+
+class Database final {
+public:
+    // Opens and keys the file. A wrong key or a file that is no database is only noticed by
+    // the first statement, which is why Open reads the schema before it returns.
+    Database(const QString& path, const QString& password, Access access);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    void Execute(const char* sql);
+    Statement Prepare(const char* sql);
+    sqlite3* Handle() const { return db_; }
+    const QString& Path() const { return path_; }
+
+    // Raises a StoreError naming the file when code is not one of the success codes.
+    void Check(int code) const;
+
+private:
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+class Statement final {
+public:
+    Statement(Database& db, const char* sql);
+    ~Statement();
+    Statement(Statement&& other) noexcept;
+    Statement& operator=(Statement&&) = delete;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void Bind(int index, qint64 value);
+    void Bind(int index, const QString& value);
+    void BindNull(int index);
+
+    // Advances to the next row; false when there is none.
+    bool Step();
+    void Reset();
+
+    int ColumnCount() const;
+    qint64 Int64(int column) const;
+    // The column as the program sees it: null, a whole number, a real, text or bytes.
+    QVariant Value(int column) const;
+
+private:
+    Database* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+}  // namespace sqlcipher

@@ -1,0 +1,133 @@
+// The main window's start-up against riddle files that are missing, broken or fine.
+#include "app/ApplicationTitle.h"
+#include "app/Form1.h"
+#include "app/WindowPointer.h"
+#include "store/RiddleFile.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/RiddleFiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// A real .cur file: an icon file whose directory says "cursor" and carries the hotspot.
+QByteArray CursorFileBytes(int hotX, int hotY) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "ICO");
+    qToLittleEndian<quint16>(2, bytes.data() + 2);
+    qToLittleEndian<quint16>(static_cast<quint16>(hotX), bytes.data() + 10);
+    qToLittleEndian<quint16>(static_cast<quint16>(hotY), bytes.data() + 12);
+    return bytes;
+}
+
+class StartUpTest : public testing::Test {
+protected:
+    std::unique_ptr<Form1> Start() {
+        auto form = std::make_unique<Form1>(Form1::Services{messages, process, Files(folder.Folder())});
+        form->Start();
+        return form;
+    }
+    QString RiddleFilePath() const { return QDir::toNativeSeparators(folder.Path(RiddleFile::FileName)); }
+    void MakeRiddleFile(const QString& password = {}) {
+        folder.MakeRiddleFile(RiddleFile::FileName, NumberedRiddles(3), password);
+    }
+
+    TestFolder folder;
+    FakeMessages messages;
+    FakeProcess process;
+};
+
+TEST_F(StartUpTest, MissingRiddleFileShowsOneMessageAndEndsBeforeAnyWindow) {
+    const auto form = Start();
+    EXPECT_EQ(messages.messages, QStringList{RiddleFilePath() + QStringLiteral(" not found.")});
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_EQ(process.ends, 1);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->RiddleConnection(), nullptr);
+    EXPECT_EQ(ApplicationTitle(), QStringLiteral("Quorvane"));  // the message box's title
+}
+
+TEST_F(StartUpTest, FolderNamedLikeTheRiddleFileCountsAsMissing) {
+    ASSERT_TRUE(QDir(folder.Folder()).mkdir(RiddleFile::FileName));
+    const auto form = Start();
+    EXPECT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(process.ends, 1);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(StartUpTest, UnopenableFileGivesOneReportThenTheMainWindow) {
+    MakeRiddleFile(QStringLiteral("not the program's password"));
+    const auto form = Start();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("\r\nin Lumivex2021/08/31.Form1.Form_Load at line 9\r\r")))
+        << messages.errors[0].toStdString();
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(process.ends, 0);
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_NE(form->RiddleConnection(), nullptr);
+    EXPECT_EQ(form->RiddleConnection()->State(), 0);
+}
+
+TEST_F(StartUpTest, GoodFileOpensTheConnectionSilently) {
+    MakeRiddleFile();
+    const auto form = Start();
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), ProductName);
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(form->RiddleConnection()->State(), 1);
+}
+
+TEST_F(StartUpTest, HandCursorFileIsLoadedWithItsHotspotOrReportedOnce) {
+    MakeRiddleFile();
+    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), CursorFileBytes(3, 5));
+    auto form = Start();
+    EXPECT_TRUE(messages.errors.isEmpty());
+    form->Pointer().SetMousePointer(WindowPointer::Custom);
+    EXPECT_EQ(form->cursor().hotSpot(), QPoint(3, 5));
+    form->Pointer().SetMousePointer(WindowPointer::Busy);
+    EXPECT_EQ(form->cursor().shape(), Qt::WaitCursor);
+
+    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), "not a cursor");
+    form = Start();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form1.Form_Load at line 4")));
+    EXPECT_EQ(form->RiddleConnection()->State(), 1);  // the rest of the start-up ran
+}
+
+TEST_F(StartUpTest, ButtonsOpenAWorkingWindowAndHideTheMainWindow) {
+    MakeRiddleFile();
+    const auto form = Start();
+    int quizOpened = 0;
+    form->SetWorkingWindows([&] { ++quizOpened; },
+                            [] { throw std::runtime_error("browser failed to open"); });
+    form->findChild<QPushButton*>(QStringLiteral("PushButton1"))->click();
+    EXPECT_EQ(quizOpened, 1);
+    EXPECT_FALSE(form->isVisible());
+
+    form->show();
+    form->findChild<QPushButton*>(QStringLiteral("PushButton2"))->click();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].startsWith(
+        QStringLiteral("browser failed to open\r\nin Lumivex2021/08/31.Form1.PushButton2_Click at line 1")));
+    EXPECT_FALSE(form->isVisible());  // the handler went on with its next step
+
+    form->show();
+    form->close();
+    EXPECT_EQ(process.ends, 1);
+}
+
+}  // namespace

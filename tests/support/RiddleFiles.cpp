@@ -1,0 +1,54 @@
+// Test riddle files are made with the same writer as the riddle tool's.
+#include "tests/support/RiddleFiles.h"
+
+#include "store/RiddleFile.h"
+#include "tools/RiddleFileWriter.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <stdexcept>
+
+TestFolder::TestFolder() : folder_(dir_.path()) {
+    if (!dir_.isValid()) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+}
+
+QString TestFolder::MakeRiddleFile(const QString& name, const std::vector<RiddleRecord>& rows,
+                                   const QString& password) const {
+    const QString path = Path(name);
+    RiddleFileWriter writer(path, password.isEmpty() ? RiddleFile::Password : password);
+    for (const RiddleRecord& row : rows) {
+        writer.Add(row);
+    }
+    writer.Commit();
+    return path;
+}
+
+QString TestFolder::WriteBytes(const QString& name, const QByteArray& bytes) const {
+    const QString path = Path(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        throw std::runtime_error("cannot write a test file");
+    }
+    return path;
+}
+
+std::vector<RiddleRecord> NumberedRiddles(int count) {
+    std::vector<RiddleRecord> rows;
+    for (int i = 1; i <= count; ++i) {
+        rows.push_back({i, QStringLiteral("Riddle %1").arg(i), QStringLiteral("Answer %1").arg(i)});
+    }
+    return rows;
+}
+
+QByteArray FileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}

@@ -1,0 +1,122 @@
+// The riddle tool as a user runs it: round trips, and the errors it stops with.
+#include "tests/support/RiddleFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+ToolRun RiddleTool(const QStringList& args) {
+    QProcess tool;
+    tool.start(QStringLiteral(RIDDLE_TOOL), args);
+    tool.waitForFinished(120000);
+    return {tool.exitCode(), tool.readAllStandardOutput(),
+            QString::fromUtf8(tool.readAllStandardError()).trimmed()};
+}
+
+class RiddleToolTest : public testing::Test {
+protected:
+    QString Tsv(const QByteArray& text) { return folder.WriteBytes(QStringLiteral("in.tsv"), text); }
+    QString Out() const { return folder.Path(QStringLiteral("out.mdb")); }
+
+    TestFolder folder;
+};
+
+TEST_F(RiddleToolTest, MakeThenDumpGivesTheInputBack) {
+    const QByteArray text =
+        "id\triddle\tanswer\n"
+        "2\tI have keys  but open no lock.  What am I?\tpiano, a piano\n"
+        "1\tCaf\xc3\xa9 riddle\t\\N\n"
+        "7\t\\N\t\n";
+    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv(text), Out()}).status, 0);
+    const ToolRun dump = RiddleTool({QStringLiteral("dump"), Out()});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(dump.out,
+              "id\triddle\tanswer\n"
+              "1\tCaf\xc3\xa9 riddle\t\\N\n"
+              "2\tI have keys  but open no lock.  What am I?\tpiano, a piano\n"
+              "7\t\\N\t\n");
+}
+
+TEST_F(RiddleToolTest, CrLfEmptyLinesAndNoHeaderAreAccepted) {
+    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv("\r\n1\ta\tb\r\n\n2\tc\td\r\n"), Out()}).status,
+              0);
+    EXPECT_EQ(RiddleTool({QStringLiteral("dump"), Out()}).out,
+              "id\triddle\tanswer\n1\ta\tb\n2\tc\td\n");
+}
+
+TEST_F(RiddleToolTest, MalformedLineStopsWithItsNumberAndLeavesNoFile) {
+    struct Case {
+        QByteArray text;
+        int line;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"id\triddle\tanswer\n1\ta\tb\n2\tonly two\n", 3, "expected 3 fields"},
+        {"1\ta\tb\n\nx\ta\tb\n", 3, "the id \"x\" is not a whole number"},
+        {"1\ta\tb\n1.5\ta\tb\n", 2, "not a whole number"},
+        {"4\ta\tb\n5\tc\td\n4\te\tf\n", 3, "the id 4 was already used on line 1"},
+        {"1\ta\tb\n2\t\xff\tb\n", 2, "not valid UTF-8"},
+    };
+    for (const Case& c : cases) {
+        const QString in = Tsv(c.text);
+        const ToolRun run = RiddleTool({QStringLiteral("make"), in, Out()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.startsWith(in + QStringLiteral(":%1: ").arg(c.line))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.reason))) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Out()));
+        EXPECT_EQ(QDir(folder.Folder()).entryList(QDir::Files), QStringList{QStringLiteral("in.tsv")});
+    }
+}
+
+TEST_F(RiddleToolTest, FailedMakeKeepsTheOldFile) {
+    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv("1\told\triddle\n"), Out()}).status, 0);
+    const QByteArray before = FileHash(Out());
+    EXPECT_EQ(RiddleTool({QStringLiteral("make"), Tsv("1\tnew\triddle\n2\tbroken\n"), Out()}).status,
+              1);
+    EXPECT_EQ(FileHash(Out()), before);
+}
+
+TEST_F(RiddleToolTest, PasswordsAndMissingInputs) {
+    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv("1\ta\tb\n"), Out(), QStringLiteral("--password"),
+                          QStringLiteral("other")})
+                  .status,
+              0);
+    EXPECT_EQ(RiddleTool({QStringLiteral("dump"), Out()}).status, 1);
+    EXPECT_EQ(RiddleTool({QStringLiteral("dump"), Out(), QStringLiteral("--password"),
+                          QStringLiteral("other")})
+                  .out,
+              "id\triddle\tanswer\n1\ta\tb\n");
+
+    const QString missing = folder.Path(QStringLiteral("missing.tsv"));
+    const ToolRun run = RiddleTool({QStringLiteral("make"), missing, Out()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, missing + QStringLiteral(": no such file"));
+    EXPECT_NE(RiddleTool({QStringLiteral("make"), Tsv("1\ta\tb\n")}).status, 0);
+}
+
+TEST_F(RiddleToolTest, GenerateIsDeterministicForASeed) {
+    const QString other = folder.Path(QStringLiteral("other.mdb"));
+    for (const QString& path : {Out(), other}) {
+        ASSERT_EQ(RiddleTool({QStringLiteral("generate"), QStringLiteral("300"), path,
+                              QStringLiteral("--seed"), QStringLiteral("9")})
+                      .status,
+                  0);
+    }
+    const QByteArray first = RiddleTool({QStringLiteral("dump"), Out()}).out;
+    EXPECT_EQ(first, RiddleTool({QStringLiteral("dump"), other}).out);
+    EXPECT_EQ(first.count('\n'), 301);
+    EXPECT_TRUE(first.contains("  ")) << "some riddles have line breaks";
+    EXPECT_TRUE(first.contains(", ")) << "some answers list alternatives";
+}
+
+}  // namespace

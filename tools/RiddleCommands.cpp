@@ -1,0 +1,70 @@
+// make, dump and generate: riddle files to and from text, and large synthetic ones.
+#include "tools/RiddleCommands.h"
+
+#include "store/SqlCipher.h"
+#include "tools/RiddleFileWriter.h"
+#include "tools/RiddleGenerator.h"
+#include "tools/RiddleTsv.h"
+
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace {
+
+std::optional<QString> TextOrNull(const QVariant& value) {
+    if (value.isNull()) {
+        return std::nullopt;
+    }
+    return value.toString();
+}
+
+void Write(std::FILE* out, const QString& line) {
+    const QByteArray bytes = line.toUtf8() + '\n';
+    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out) !=
+        static_cast<size_t>(bytes.size())) {
+        throw std::runtime_error("cannot write the output");
+    }
+}
+
+}  // namespace
+
+void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password) {
+    if (!QFileInfo(tsvPath).isFile()) {
+        throw std::runtime_error(
+            QStringLiteral("%1: no such file").arg(tsvPath).toStdString());
+    }
+    RiddleFileWriter writer(outPath, password);
+    ReadRiddleTsv(tsvPath, [&writer](const RiddleRecord& record) { writer.Add(record); });
+    writer.Commit();
+}
+
+void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out) {
+    if (!QFileInfo(path).isFile()) {
+        throw std::runtime_error(QStringLiteral("%1: no such file").arg(path).toStdString());
+    }
+    sqlcipher::Database db(path, password, sqlcipher::Access::ReadOnly);
+    auto rows = db.Prepare("SELECT * FROM tblRiddles ORDER BY 1");
+    if (rows.ColumnCount() < 3) {
+        throw std::runtime_error(
+            QStringLiteral("%1: tblRiddles has fewer than three columns").arg(path).toStdString());
+    }
+    Write(out, TsvHeader);
+    while (rows.Step()) {
+        Write(out, RiddleTsvLine(RiddleRecord{rows.Int64(0), TextOrNull(rows.Value(1)),
+                                              TextOrNull(rows.Value(2))}));
+    }
+    if (std::fflush(out) != 0) {
+        throw std::runtime_error("cannot write the output");
+    }
+}
+
+void GenerateRiddleFile(qint64 count, const QString& outPath, quint64 seed,
+                        const QString& password) {
+    RiddleFileWriter writer(outPath, password);
+    RiddleGenerator generator(seed);
+    for (qint64 id = 1; id <= count; ++id) {
+        writer.Add(generator.Next(id));
+    }
+    writer.Commit();
+}

@@ -1,0 +1,152 @@
+// quorvane-riddles: makes, dumps and generates the riddle files the program reads.
+#include "store/RiddleFile.h"
+#include "tools/RiddleCommands.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+namespace {
+
+constexpr const char* Usage =
+    "Usage: quorvane-riddles COMMAND ...\n"
+    "\n"
+    "Commands:\n"
+    "  make IN.tsv OUT.mdb [--password P]   make a riddle file from a text file\n"
+    "  dump FILE.mdb [--password P]         print a riddle file as text\n"
+    "  generate COUNT OUT.mdb [--seed S]    make a riddle file of COUNT synthetic riddles\n"
+    "\n"
+    "Run quorvane-riddles COMMAND --help for the details of one command.\n";
+
+constexpr const char* MakeHelp =
+    "Usage: quorvane-riddles make IN.tsv OUT.mdb [--password P]\n"
+    "\n"
+    "Makes the encrypted riddle file OUT.mdb from IN.tsv, a UTF-8 text file with one riddle a\n"
+    "line: a whole-number id, the riddle and the answer, separated by TAB. The first line may be\n"
+    "the header id<TAB>riddle<TAB>answer. A field that is exactly \\N is null; two blanks in a\n"
+    "riddle start a new line when it is shown. Empty lines are skipped; CR LF and LF both end a\n"
+    "line. A malformed line stops the tool with FILE:LINE: reason and exit status 1, and no\n"
+    "output is left behind; an existing OUT.mdb is replaced only by a complete new file.\n"
+    "\n"
+    "  --password P   key the file with P instead of the program's own password\n";
+
+constexpr const char* DumpHelp =
+    "Usage: quorvane-riddles dump FILE.mdb [--password P]\n"
+    "\n"
+    "Prints the header line and every riddle of FILE.mdb as TAB-separated text in id order,\n"
+    "null values as \\N: the format that make reads.\n"
+    "\n"
+    "  --password P   open the file with P instead of the program's own password\n";
+
+constexpr const char* GenerateHelp =
+    "Usage: quorvane-riddles generate COUNT OUT.mdb [--seed S]\n"
+    "\n"
+    "Makes OUT.mdb with COUNT synthetic riddles (ids 1 to COUNT), for tests and benchmarks.\n"
+    "The same seed always gives the same riddles.\n"
+    "\n"
+    "  --seed S   a whole number; 1 when not given\n";
+
+struct Arguments {
+    QStringList positional;
+    std::optional<QString> password;
+    std::optional<QString> seed;
+    bool help = false;
+};
+
+class UsageError final : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+Arguments Parse(const QStringList& args) {
+    Arguments parsed;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"--help" || arg == u"-h") {
+            parsed.help = true;
+        } else if (arg == u"--password" || arg == u"--seed") {
+            if (i + 1 == args.size()) {
+                throw UsageError(arg.toStdString() + " needs a value");
+            }
+            (arg == u"--password" ? parsed.password : parsed.seed) = args[++i];
+        } else if (arg.startsWith(u"--")) {
+            throw UsageError("unknown option " + arg.toStdString());
+        } else {
+            parsed.positional.append(arg);
+        }
+    }
+    return parsed;
+}
+
+template <typename Number>
+Number ParseNumber(const QString& text, const char* what) {
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok);
+    if (!ok || text.startsWith(u'+') || text.trimmed() != text) {
+        throw UsageError(std::string(what) + " must be a whole number, not \"" +
+                         text.toStdString() + "\"");
+    }
+    return static_cast<Number>(value);
+}
+
+int Run(const QString& command, const Arguments& args) {
+    const QString password = args.password.value_or(RiddleFile::Password);
+    const auto expect = [&](qsizetype count) {
+        if (args.positional.size() != count) {
+            throw UsageError("wrong number of arguments for " + command.toStdString() +
+                             "; see quorvane-riddles " + command.toStdString() + " --help");
+        }
+    };
+    if (command == u"make") {
+        if (args.help) {
+            return std::fputs(MakeHelp, stdout), 0;
+        }
+        expect(2);
+        MakeRiddleFile(args.positional[0], args.positional[1], password);
+    } else if (command == u"dump") {
+        if (args.help) {
+            return std::fputs(DumpHelp, stdout), 0;
+        }
+        expect(1);
+        DumpRiddleFile(args.positional[0], password, stdout);
+    } else if (command == u"generate") {
+        if (args.help) {
+            return std::fputs(GenerateHelp, stdout), 0;
+        }
+        expect(2);
+        if (args.password) {
+            throw UsageError("generate takes no --password");
+        }
+        GenerateRiddleFile(ParseNumber<qint64>(args.positional[0], "COUNT"), args.positional[1],
+                           args.seed ? ParseNumber<quint64>(*args.seed, "the seed") : 1, password);
+    } else {
+        throw UsageError("unknown command " + command.toStdString());
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h") {
+        std::fputs(Usage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString command = args.takeFirst();
+    try {
+        return Run(command, Parse(args));
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "quorvane-riddles: %s\n", error.what());
+        return 2;
+    } catch (const std::exception& error) {
+        // These messages begin with the file they are about, as in FILE:LINE: reason.
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+}
