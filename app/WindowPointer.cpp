@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
-#include <QtEndian>
 
 #include <stdexcept>
 
@@ -42,17 +41,19 @@ QCursor LoadCursorFile(const QString& path) {
     }
     const QByteArray bytes = file.readAll();
     // A .cur file is an icon directory of type 2; the first entry's hotspot is at bytes 10 to 13.
-    constexpr int DirectoryEnd = 22;
-    if (bytes.size() < DirectoryEnd || qFromLittleEndian<quint16>(bytes.constData()) != 0 ||
-        qFromLittleEndian<quint16>(bytes.constData() + 2) != 2 ||
-        qFromLittleEndian<quint16>(bytes.constData() + 4) == 0) {
+    constexpr qsizetype DirectoryEnd = 22;
+    if (bytes.size() < DirectoryEnd) {
+        throw refuse();
+    }
+    const auto word = [&bytes](qsizetype at) {
+        return static_cast<quint8>(bytes[at]) | static_cast<quint8>(bytes[at + 1]) << 8;
+    };
+    if (word(0) != 0 || word(2) != 2 || word(4) == 0) {
         throw refuse();
     }
     const QImage image = QImage::fromData(bytes, "ICO");
     if (image.isNull()) {
         throw refuse();
     }
-    const int hotX = qFromLittleEndian<quint16>(bytes.constData() + 10);
-    const int hotY = qFromLittleEndian<quint16>(bytes.constData() + 12);
-    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+    return QCursor(QPixmap::fromImage(image), word(10), word(12));
 }

@@ -49,6 +49,8 @@ constexpr const char* GenerateHelp =
     "\n"
     "  --seed S   a whole number; 1 when not given\n";
 
+constexpr qint64 MaxGenerated = 100'000'000;
+
 struct Arguments {
     QStringList positional;
     std::optional<QString> password;
@@ -119,7 +121,11 @@ int Run(const QString& command, const Arguments& args) {
         if (args.password) {
             throw UsageError("generate takes no --password");
         }
-        GenerateRiddleFile(ParseNumber<qint64>(args.positional[0], "COUNT"), args.positional[1],
+        const auto count = ParseNumber<qint64>(args.positional[0], "COUNT");
+        if (count > MaxGenerated) {
+            throw UsageError("COUNT may be at most 100000000");
+        }
+        GenerateRiddleFile(count, args.positional[1],
                            args.seed ? ParseNumber<quint64>(*args.seed, "the seed") : 1, password);
     } else {
         throw UsageError("unknown command " + command.toStdString());
