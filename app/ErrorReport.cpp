@@ -1,6 +1,8 @@
 // The one text every failure reaches the user as.
 #include "app/ErrorReport.h"
 
+#include <QtGlobal>
+
 QString ErrorReportText(const QString& window, const QString& handler, const QString& description,
                         int line) {
     return description + QStringLiteral("\r\nin Lumivex2021/08/31.") + window + u'.' + handler +
@@ -15,4 +17,8 @@ void ShowErrorReport(Messages& messages, const QString& window, const QString& h
 
 void ErrorTrap::Report(int line, const QString& description) {
     ShowErrorReport(messages_, window_, handler_, description, line);
+}
+
+void NoteUnreportedFailure(const char* description) noexcept {
+    qWarning("Quorvane: %s", description);
 }

@@ -45,3 +45,17 @@ private:
     QString window_;
     QString handler_;
 };
+
+void NoteUnreportedFailure(const char* description) noexcept;
+
+// Handlers without a trap (the count box, list clicks, pointer moves) report nothing; their
+// failure ends the handler there. It is noted on the console, since the event loop that called
+// the handler cannot carry an exception.
+template <typename Work>
+void RunWithoutTrap(Work&& work) noexcept {
+    try {
+        std::forward<Work>(work)();
+    } catch (const std::exception& failure) {
+        NoteUnreportedFailure(failure.what());
+    }
+}

@@ -5,6 +5,7 @@
 #include "app/ErrorReport.h"
 #include "app/ProgramIcon.h"
 #include "app/Twips.h"
+#include "app/WindowFonts.h"
 #include "store/RiddleFile.h"
 
 #include <QCloseEvent>
@@ -14,13 +15,6 @@ namespace {
 
 const QString HandCursorFile = QStringLiteral("HAND-M.CUR");
 
-QFont ArialBold(qreal points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
 }  // namespace
 
 Form1::Form1(Services services)
@@ -29,12 +23,12 @@ Form1::Form1(Services services)
       PushButton1(new QPushButton(QStringLiteral("Answer Riddles One At A Time"), this)),
       PushButton2(new QPushButton(QStringLiteral("Show Quorvane"), this)) {
     setObjectName(QStringLiteral("Form1"));
-    setFont(ArialBold(9));
+    setFont(ArialBold(WindowPoints));
     setFixedSize(Twips(*this, 8040), Twips(*this, 1155));
     PushButton1->setObjectName(QStringLiteral("PushButton1"));
     PushButton2->setObjectName(QStringLiteral("PushButton2"));
     for (QPushButton* button : {PushButton1, PushButton2}) {
-        button->setFont(ArialBold(11.25));
+        button->setFont(ArialBold(ButtonPoints));
     }
     PlaceInTwips(*PushButton1, 120, 120, 7800, 405);
     PlaceInTwips(*PushButton2, 120, 630, 7800, 405);

@@ -2,19 +2,13 @@
 #include "app/QtPlatform.h"
 
 #include "app/ApplicationTitle.h"
+#include "app/WindowText.h"
 
 #include <QMessageBox>
 
 #include <cstdlib>
 
 namespace {
-
-// Message texts keep their CR LF and lone CR line ends; a label breaks lines only at LF.
-QString ForDisplay(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
 
 void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
     QMessageBox box(icon, title, ForDisplay(text), QMessageBox::Ok);

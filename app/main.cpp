@@ -1,14 +1,35 @@
 // Quorvane: the program starts by building its main window, whose start-up does the rest.
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
+#include "app/Settings.h"
+#include "browser/Form3.h"
 
 #include <QApplication>
+#include <QPointer>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QtMessages messages;
     SystemProcess process;
-    Form1 form1({messages, process, Files(QCoreApplication::applicationDirPath())});
+    IniSettingsStore settings;
+    const Files files(QCoreApplication::applicationDirPath());
+    Form1 form1({messages, process, files});
+
+    // A working window is discarded when it closes; the next opening builds it anew.
+    const auto services = [&] {
+        return WorkingWindowServices{messages, settings, files, form1.RiddleConnection(),
+                                     [&form1] { form1.show(); }};
+    };
+    QPointer<Form3> browser;
+    const auto openBrowser = [&] {
+        if (!browser) {
+            browser = new Form3(services());
+            browser->Form_Load();
+        }
+        browser->show();
+    };
+    form1.SetWorkingWindows({}, openBrowser);
+
     form1.Start();
     return QApplication::exec();
 }

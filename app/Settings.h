@@ -1,0 +1,46 @@
+// The per-user settings store: text values addressed by application name, section and key.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+inline const QString SettingsApplication = QStringLiteral("Tarvellan");
+inline const QString SettingsSection = QStringLiteral("Quorvane Software");
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored value, or the default when the value was never written.
+    virtual QString GetSetting(const QString& application, const QString& section,
+                               const QString& key, const QString& defaultValue) = 0;
+    // Stores the value at once, replacing an earlier one.
+    virtual void SaveSetting(const QString& application, const QString& section,
+                             const QString& key, const QString& value) = 0;
+};
+
+// An INI file per application name in the user's configuration folder (~/.config/NAME.ini),
+// or in `folder` when one is given.
+class IniSettingsStore final : public SettingsStore {
+public:
+    explicit IniSettingsStore(QString folder = {});
+    ~IniSettingsStore() override;
+
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue) override;
+    void SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value) override;
+
+private:
+    QSettings& File(const QString& application);
+
+    QString folder_;
+    QString application_;
+    std::unique_ptr<QSettings> file_;
+};
+
+// Reads a stored text as a number: decimal notation with blanks around it. Throws
+// std::runtime_error naming the setting when the text is no number, the empty text included.
+double SettingAsNumber(const QString& key, const QString& text);

@@ -1,0 +1,264 @@
+// The browser window: its controls, and handlers that read as the steps they perform.
+#include "browser/Form3.h"
+
+#include "app/ApplicationTitle.h"
+#include "app/ProgramIcon.h"
+#include "app/Twips.h"
+#include "app/WindowFonts.h"
+#include "app/WindowText.h"
+#include "browser/AnswerVisibility.h"
+#include "browser/BrowserLoading.h"
+#include "browser/ResultListView.h"
+#include "browser/RiddleText.h"
+#include "store/RecordSet.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString HandCursorFile = QStringLiteral("HAND-M.CUR");
+
+void MakeWhite(QLabel& label) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    label.setPalette(palette);
+    label.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Form3::Form3(WorkingWindowServices services)
+    : services_(std::move(services)), pointer_(*this), list_(this) {
+    BuildControls();
+}
+
+Form3::~Form3() = default;
+
+void Form3::BuildControls() {
+    setObjectName(QStringLiteral("Form3"));
+    setFont(ArialBold(WindowPoints));
+    setFixedSize(Twips(*this, 8760), Twips(*this, 6300));
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("Number Of Riddles To Display"), this);
+    Text1 = new QLineEdit(Frame1);
+    PushButton1 = new QPushButton(QStringLiteral("Start Displaying"), Frame1);
+    PushButton3 = new QPushButton(QStringLiteral("Start Showing All Riddles"), this);
+    PushButton5 = new QPushButton(this);
+    ListView1 = new ResultListView(list_, this);
+    Label1 = new QLabel(this);
+    Label3 = new QLabel(this);
+    PushButton4 = new QPushButton(QStringLiteral("Save Results As Text"), this);
+    PushButton13 = new QPushButton(QStringLiteral("Send Results To Excel"), this);
+    Label2 = new QLabel(TotalText(0), this);
+
+    PlaceInTwips(*Frame1, 120, 120, 8520, 1275);
+    PlaceInTwips(*Text1, 240, 300, 8040, 345);
+    PlaceInTwips(*PushButton1, 240, 720, 8040, 405);
+    PlaceInTwips(*PushButton3, 120, 1500, 4200, 405);
+    PlaceInTwips(*PushButton5, 4440, 1500, 4200, 405);
+    PlaceInTwips(*ListView1, 120, 2040, 8520, 1575);
+    PlaceInTwips(*Label1, 120, 3720, 8520, 1575);
+    PlaceInTwips(*Label3, 240, 3840, 8250, 1335);
+    PlaceInTwips(*PushButton4, 120, 5400, 4200, 405);
+    PlaceInTwips(*PushButton13, 4440, 5400, 4200, 405);
+    PlaceInTwips(*Label2, 120, 5910, 8520, 285);
+
+    const std::pair<QWidget*, const char*> names[] = {
+        {Frame1, "Frame1"},           {Text1, "Text1"},           {PushButton1, "PushButton1"},
+        {PushButton3, "PushButton3"}, {PushButton5, "PushButton5"}, {ListView1, "ListView1"},
+        {Label1, "Label1"},           {Label3, "Label3"},         {PushButton4, "PushButton4"},
+        {PushButton13, "PushButton13"}, {Label2, "Label2"}};
+    for (const auto& [widget, name] : names) {
+        widget->setObjectName(QString::fromLatin1(name));
+    }
+    for (QPushButton* button : {PushButton1, PushButton3, PushButton5, PushButton4, PushButton13}) {
+        button->setFont(ArialBold(ButtonPoints));
+    }
+    Label1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Label2->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label3->setWordWrap(true);
+    Label3->setTextFormat(Qt::PlainText);
+    Label3->raise();
+
+    setTabOrder(Text1, ListView1);
+    setTabOrder(ListView1, PushButton3);
+    setTabOrder(PushButton3, PushButton13);
+    setTabOrder(PushButton13, PushButton4);
+    setTabOrder(PushButton4, PushButton5);
+    setTabOrder(PushButton5, PushButton1);
+    Text1->setFocus();
+
+    connect(Text1, &QLineEdit::textChanged, this, [this] { RunWithoutTrap([this] { Text1_Change(); }); });
+    connect(Text1, &QLineEdit::returnPressed, PushButton1, &QPushButton::click);
+    connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+    connect(PushButton3, &QPushButton::clicked, this, &Form3::PushButton3_Click);
+    connect(PushButton5, &QPushButton::clicked, this, &Form3::PushButton5_Click);
+    connect(ListView1, &QAbstractItemView::clicked, this,
+            [this] { RunWithoutTrap([this] { ListView1_Click(); }); });
+    connect(ListView1, &QAbstractItemView::doubleClicked, this,
+            [this] { RunWithoutTrap([this] { ListView1_DblClick(); }); });
+}
+
+ErrorTrap Form3::Trap(const QString& handler) {
+    return ErrorTrap(services_.messages, QStringLiteral("Form3"), handler);
+}
+
+QString Form3::GetSetting(const QString& key, const QString& defaultValue) {
+    return services_.settings.GetSetting(SettingsApplication, SettingsSection, key, defaultValue);
+}
+
+void Form3::SaveSetting(const QString& key, const QString& value) {
+    services_.settings.SaveSetting(SettingsApplication, SettingsSection, key, value);
+}
+
+void Form3::Form_Load() {
+    ErrorTrap trap = Trap(QStringLiteral("Form_Load"));
+    trap.Step(2, [&] {
+        const QString cursor = services_.files.BesideProgram(HandCursorFile);
+        if (Files::FileExists(cursor)) {
+            pointer_.SetMouseIcon(LoadCursorFile(cursor));
+        }
+    });
+    trap.Step(3, [&] { Text1->setText(GetSetting(CountKey, DefaultCount)); });
+    trap.Step(4, [&] {
+        list_.AddColumn(QStringLiteral("Riddles"));
+        list_.AddColumn(QStringLiteral("Answers"));
+    });
+    // A stored value that is no number is reported here once; the answers then start hidden.
+    bool answersShown = false;
+    trap.Step(5, [&] {
+        answersShown = SettingAsNumber(HideAnswersKey, GetSetting(HideAnswersKey, QStringLiteral("1"))) == 0;
+    });
+    trap.Step(6, [&] {
+        const AnswerLayout layout = AnswerLayoutFor(answersShown);
+        PushButton5->setText(layout.caption);
+        list_.SetColumnWidth(1, layout.riddlesWidth);
+        list_.SetColumnWidth(2, layout.answersWidth);
+    });
+    trap.Step(7, [&] { setWindowTitle(ProductName); });
+    trap.Step(8, [&] { setWindowIcon(ProgramIcon()); });
+    trap.Step(9, [&] {
+        for (QLabel* label : {Label1, Label2, Label3}) {
+            MakeWhite(*label);
+        }
+    });
+}
+
+void Form3::PushButton1_Click() {
+    const QString count = Text1->text();
+    if (const std::optional<QString> problem = CountProblem(count)) {
+        services_.messages.ShowMessage(*problem);
+        Text1->setFocus();
+        return;
+    }
+    ErrorTrap trap = Trap(QStringLiteral("PushButton1_Click"));
+    trap.Step(2, [&] { Label3->clear(); });
+    trap.Step(3, [&] { pointer_.SetMousePointer(WindowPointer::Busy); });
+    RecordSet records;
+    const bool opened = trap.Step(4, [&] {
+        records.Open(RandomSelectionQuery(count), services_.RiddleConnection(),
+                     RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    });
+    trap.Step(5, [&] { list_.Clear(); });
+    if (opened) {
+        trap.Step(6, [&] {
+            AddRiddleRows(records, list_, [&] { return AnswersShownByCaption(PushButton5->text()); });
+        });
+    }
+    trap.Step(7, [&] {
+        if (records.State() != 0) {
+            records.Close();
+        }
+    });
+    trap.Step(8, [&] { ShowTotal(); });
+    trap.Step(9, [&] { pointer_.SetMousePointer(WindowPointer::Default); });
+}
+
+void Form3::PushButton3_Click() {
+    ErrorTrap trap = Trap(QStringLiteral("PushButton3_Click"));
+    trap.Step(1, [&] { Label3->clear(); });
+    trap.Step(2, [&] { pointer_.SetMousePointer(WindowPointer::Busy); });
+    RecordSet records;
+    const bool opened = trap.Step(3, [&] {
+        records.Open(AllRiddlesQuery, services_.RiddleConnection(), RecordSet::StaticCursor,
+                     RecordSet::ReadOnlyLock);
+    });
+    trap.Step(4, [&] { list_.Clear(); });
+    if (opened) {
+        // The setting is read for every row; a value that is no number is reported once, and
+        // the rest of this load brings no answers.
+        bool settingReadable = true;
+        trap.Step(5, [&] {
+            AddRiddleRows(records, list_, [&] {
+                double hidden = 1;
+                settingReadable = settingReadable && trap.Step(5, [&] {
+                    hidden = SettingAsNumber(HideAnswersKey, GetSetting(HideAnswersKey, QStringLiteral("0")));
+                });
+                return settingReadable && hidden == 0;
+            });
+        });
+    }
+    trap.Step(6, [&] {
+        if (records.State() != 0) {
+            records.Close();
+        }
+    });
+    trap.Step(7, [&] { ShowTotal(); });
+    trap.Step(8, [&] { pointer_.SetMousePointer(WindowPointer::Default); });
+}
+
+void Form3::PushButton5_Click() {
+    ErrorTrap trap = Trap(QStringLiteral("PushButton5_Click"));
+    bool answersShown = false;
+    trap.Step(1, [&] { answersShown = AnswersShownByCaption(PushButton5->text()); });
+    const AnswerLayout layout = AnswerLayoutFor(!answersShown);
+    trap.Step(2, [&] { PushButton5->setText(layout.caption); });
+    trap.Step(3, [&] { list_.SetColumnWidth(1, layout.riddlesWidth); });
+    trap.Step(4, [&] { list_.SetColumnWidth(2, layout.answersWidth); });
+    trap.Step(5, [&] { SaveSetting(HideAnswersKey, layout.setting); });
+}
+
+void Form3::Text1_Change() {
+    SaveSetting(CountKey, Text1->text());
+}
+
+void Form3::ListView1_Click() {
+    const int row = ListView1->SelectedRow();
+    if (row != 0) {
+        Label3->setText(ForDisplay(RiddleLines(list_.Row(row).text)));
+    }
+}
+
+void Form3::ListView1_DblClick() {
+    if (pointer_.MousePointer() == WindowPointer::Busy || list_.Count() == 0) {
+        return;
+    }
+    if (const int row = ListView1->SelectedRow(); row != 0) {
+        list_.RemoveRow(row);
+    }
+}
+
+void Form3::Form_QueryUnload() {
+    ErrorTrap trap = Trap(QStringLiteral("Form_QueryUnload"));
+    trap.Step(1, [&] { services_.showMainWindow(); });
+    trap.Step(2, [&] { deleteLater(); });
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_QueryUnload();
+}
+
+void Form3::ShowTotal() {
+    Label2->setText(TotalText(list_.Count()));
+}

@@ -1,0 +1,24 @@
+// The report-style list control over a ResultList: tick boxes, one selected row, draggable
+// column dividers that may run past the right edge.
+#pragma once
+
+#include <QTreeView>
+
+class ResultList;
+
+class ResultListView final : public QTreeView {
+    Q_OBJECT
+
+public:
+    ResultListView(ResultList& list, QWidget* parent);
+
+    // The selected row's number, counted from 1; 0 when no row is selected.
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+private:
+    void ApplyColumnWidth(int column);
+    void ShowContextMenu(const QPoint& at);
+
+    ResultList& list_;
+};
