@@ -46,8 +46,10 @@ void ResultList::SetSubItem(int row, int n, const QString& text) {
         subItems.append(QString());
     }
     subItems[n - 1] = text;
-    const QModelIndex cell = index(row - 1, n);
-    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+    if (n < ColumnCount()) {  // a sub-item past the last column is kept but not shown
+        const QModelIndex cell = index(row - 1, n);
+        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+    }
 }
 
 const ResultRow& ResultList::Row(int row) const {
@@ -99,7 +101,7 @@ int ResultList::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultList::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    if (!Holds(index)) {
         return {};
     }
     const ResultRow& row = rows_[static_cast<size_t>(index.row())];
@@ -113,8 +115,7 @@ QVariant ResultList::data(const QModelIndex& index, int role) const {
 }
 
 bool ResultList::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::CheckStateRole || index.column() != 0 ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    if (role != Qt::CheckStateRole || index.column() != 0 || !Holds(index)) {
         return false;
     }
     SetTicked(index.row() + 1, value.toInt() == Qt::Checked);
@@ -122,7 +123,7 @@ bool ResultList::setData(const QModelIndex& index, const QVariant& value, int ro
 }
 
 Qt::ItemFlags ResultList::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    if (!Holds(index)) {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
@@ -135,6 +136,11 @@ QVariant ResultList::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     }
     return columns_[static_cast<size_t>(section)].header;
+}
+
+bool ResultList::Holds(const QModelIndex& index) const {
+    return index.isValid() && index.model() == this && index.row() < Count() &&
+           index.column() < ColumnCount();
 }
 
 void ResultList::CheckRow(int row) const {

@@ -57,6 +57,7 @@ Q_SIGNALS:
     void ColumnWidthChanged(int column);
 
 private:
+    bool Holds(const QModelIndex& index) const;
     void CheckRow(int row) const;
     void CheckColumn(int column) const;
 

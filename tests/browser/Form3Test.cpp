@@ -1,0 +1,203 @@
+// The browser window driven through its handlers, with fake message boxes and settings.
+#include "browser/Form3.h"
+#include "browser/ResultListView.h"
+#include "store/RiddleFile.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/RiddleFiles.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Form3Test : public testing::Test {
+protected:
+    Form3Test() {
+        std::vector<RiddleRecord> rows = NumberedRiddles(30);
+        rows[0].riddle = QStringLiteral("  A  B   C  ");
+        connection.Open(RiddleFile::ConnectionString(
+            folder.MakeRiddleFile(RiddleFile::FileName, rows)));
+    }
+
+    std::unique_ptr<Form3> Open() {
+        auto form = std::make_unique<Form3>(WorkingWindowServices{
+            messages, settings, Files(folder.Folder()), &connection, [this] { ++mainShown; }});
+        form->Form_Load();
+        return form;
+    }
+    template <typename Widget>
+    static Widget* Control(Form3& form, const char* name) {
+        return form.findChild<Widget*>(QString::fromLatin1(name));
+    }
+    static QString Total(Form3& form) { return Control<QLabel>(form, "Label2")->text(); }
+    static QString AnswersCaption(Form3& form) {
+        return Control<QPushButton>(form, "PushButton5")->text();
+    }
+    static int AnswerCount(Form3& form) {
+        int answers = 0;
+        for (const ResultRow& row : form.List().Rows()) {
+            answers += row.subItems.isEmpty() ? 0 : 1;
+        }
+        return answers;
+    }
+    static void Display(Form3& form, const QString& count) {
+        Control<QLineEdit>(form, "Text1")->setText(count);
+        form.PushButton1_Click();
+    }
+
+    TestFolder folder;
+    Connection connection;
+    FakeMessages messages;
+    FakeSettings settings;
+    int mainShown = 0;
+};
+
+TEST_F(Form3Test, FirstOpeningHidesAnswersButTheFullLoadStillFillsThem) {
+    const auto form = Open();
+    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), QStringLiteral("50"));
+    EXPECT_EQ(settings.writes, QStringList{QStringLiteral("Text1=50")});
+    EXPECT_EQ(AnswersCaption(*form), QStringLiteral("Show Answers"));
+    EXPECT_EQ(form->List().ColumnWidth(1), 8000);
+    EXPECT_EQ(form->List().ColumnWidth(2), 1);
+    EXPECT_EQ(Total(*form), QStringLiteral("Total Riddle(s): 0"));
+
+    Display(*form, QStringLiteral("10"));
+    EXPECT_EQ(form->List().Count(), 10);
+    EXPECT_EQ(AnswerCount(*form), 0);  // the caption says the answers are hidden
+    EXPECT_EQ(Total(*form), QStringLiteral("Total Riddle(s): 10"));
+
+    form->PushButton3_Click();
+    EXPECT_EQ(form->List().Count(), 30);
+    EXPECT_EQ(AnswerCount(*form), 30);  // the unset setting reads as 0 here
+    EXPECT_EQ(form->List().Row(2).text, QStringLiteral("Riddle 2"));
+    EXPECT_EQ(form->List().SubItem(2, 1), QStringLiteral("Answer 2"));
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+}
+
+TEST_F(Form3Test, CountChecksShowTheirMessageAndKeepTheList) {
+    const auto form = Open();
+    Display(*form, QStringLiteral("4"));
+    for (const char* bad : {"", "   ", "abc", "1000000"}) {
+        Display(*form, QString::fromLatin1(bad));
+    }
+    EXPECT_EQ(messages.messages,
+              (QStringList{QStringLiteral("You forgot to input number of riddles to display."),
+                           QStringLiteral("You forgot to input number of riddles to display."),
+                           QStringLiteral("Must be a numeric entry."),
+                           QStringLiteral("Number must be less than 1 million")}));
+    EXPECT_EQ(form->List().Count(), 4);
+    Display(*form, QStringLiteral(" 5 "));
+    EXPECT_EQ(form->List().Count(), 5);
+    Display(*form, QStringLiteral("999999"));
+    EXPECT_EQ(form->List().Count(), 30);
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(Form3Test, StoreRefusalOrClosedConnectionGivesOneReportAndAConsistentList) {
+    const auto form = Open();
+    Display(*form, QStringLiteral("3"));
+    Display(*form, QStringLiteral("2.5"));
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form3.PushButton1_Click at line 4")));
+    EXPECT_EQ(form->List().Count(), 0);
+    EXPECT_EQ(Total(*form), QStringLiteral("Total Riddle(s): 0"));
+    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+
+    connection.Close();
+    form->PushButton3_Click();
+    ASSERT_EQ(messages.errors.size(), 2);
+    EXPECT_TRUE(messages.errors[1].contains(QStringLiteral("Form3.PushButton3_Click at line 3")));
+    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+}
+
+TEST_F(Form3Test, AnswersButtonFlipsCaptionWidthsAndSettingTogetherAcrossReopening) {
+    auto form = Open();
+    form->PushButton5_Click();
+    EXPECT_EQ(AnswersCaption(*form), QStringLiteral("Hide Answers"));
+    EXPECT_EQ(form->List().ColumnWidth(1), 5000);
+    EXPECT_EQ(form->List().ColumnWidth(2), 3000);
+    EXPECT_EQ(settings.Get(QStringLiteral("Hide Answers")), QStringLiteral("0"));
+    Display(*form, QStringLiteral("6"));
+    EXPECT_EQ(AnswerCount(*form), 6);
+
+    form = Open();
+    EXPECT_EQ(AnswersCaption(*form), QStringLiteral("Hide Answers"));
+    EXPECT_EQ(form->List().ColumnWidth(2), 3000);
+    EXPECT_EQ(form->List().Count(), 0);  // a reopened browser starts empty
+    form->PushButton5_Click();
+    EXPECT_EQ(settings.Get(QStringLiteral("Hide Answers")), QStringLiteral("1"));
+
+    form = Open();
+    EXPECT_EQ(AnswersCaption(*form), QStringLiteral("Show Answers"));
+    settings.Set(QStringLiteral("Hide Answers"), QStringLiteral("2"));
+    form = Open();
+    EXPECT_EQ(AnswersCaption(*form), QStringLiteral("Show Answers"));
+    form->PushButton3_Click();
+    EXPECT_EQ(AnswerCount(*form), 0);
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(Form3Test, HideAnswersThatIsNoNumberIsReportedOncePerLoad) {
+    settings.Set(QStringLiteral("Hide Answers"), QStringLiteral("maybe"));
+    const auto form = Open();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form3.Form_Load at line 5")));
+    EXPECT_EQ(AnswersCaption(*form), QStringLiteral("Show Answers"));
+
+    form->PushButton3_Click();
+    ASSERT_EQ(messages.errors.size(), 2);
+    EXPECT_TRUE(messages.errors[1].contains(QStringLiteral("Form3.PushButton3_Click at line 5")));
+    EXPECT_EQ(form->List().Count(), 30);
+    EXPECT_EQ(AnswerCount(*form), 0);
+    EXPECT_EQ(Total(*form), QStringLiteral("Total Riddle(s): 30"));
+}
+
+TEST_F(Form3Test, CountBoxIsSavedOnEveryChangeAndRestoredVerbatim) {
+    auto form = Open();
+    auto* box = Control<QLineEdit>(*form, "Text1");
+    box->clear();
+    box->insert(QStringLiteral("1"));
+    box->insert(QStringLiteral("2"));
+    EXPECT_EQ(settings.writes, (QStringList{QStringLiteral("Text1=50"), QStringLiteral("Text1="),
+                                            QStringLiteral("Text1=1"), QStringLiteral("Text1=12")}));
+    form = Open();
+    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), QStringLiteral("12"));
+    Control<QLineEdit>(*form, "Text1")->clear();
+    form = Open();
+    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), QString());
+}
+
+TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) {
+    const auto form = Open();
+    form->PushButton3_Click();
+    auto* list = Control<ResultListView>(*form, "ListView1");
+    list->SelectRow(1);
+    form->ListView1_Click();
+    EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), QStringLiteral("A\nB\nC"));
+
+    list->SelectRow(5);
+    form->Pointer().SetMousePointer(WindowPointer::Busy);
+    form->ListView1_DblClick();
+    EXPECT_EQ(form->List().Count(), 30);
+    form->Pointer().SetMousePointer(WindowPointer::Default);
+    form->ListView1_DblClick();
+    EXPECT_EQ(form->List().Count(), 29);
+    EXPECT_EQ(form->List().Row(5).text, QStringLiteral("Riddle 6"));
+    EXPECT_EQ(Total(*form), QStringLiteral("Total Riddle(s): 30"));
+    EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), QStringLiteral("A\nB\nC"));
+}
+
+TEST_F(Form3Test, ClosingShowsTheMainWindow) {
+    const auto form = Open();
+    form->show();
+    form->close();
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+}  // namespace
