@@ -1,5 +1,7 @@
-// Settings in INI files, synchronised with the file on every read and write, so that two runs of
-// the program see each other's values and the last write wins.
+// Settings in INI files. Every write is synchronised with the file at once, which also takes in
+// what another run of the program wrote meanwhile, so the last write wins. Reads come from Qt's
+// copy of the file: the full load of the browser reads a setting once per row, and a look at the
+// file system each time would cost more than the load itself.
 #include "app/Settings.h"
 
 #include <QRegularExpression>
@@ -26,9 +28,7 @@ QSettings& IniSettingsStore::File(const QString& application) {
 
 QString IniSettingsStore::GetSetting(const QString& application, const QString& section,
                                      const QString& key, const QString& defaultValue) {
-    QSettings& file = File(application);
-    file.sync();  // picks up what another run of the program wrote meanwhile
-    return file.value(section + u'/' + key, defaultValue).toString();
+    return File(application).value(section + u'/' + key, defaultValue).toString();
 }
 
 void IniSettingsStore::SaveSetting(const QString& application, const QString& section,

@@ -235,7 +235,7 @@ void Form3::Text1_Change() {
 void Form3::ListView1_Click() {
     const int row = ListView1->SelectedRow();
     if (row != 0) {
-        Label3->setText(ForDisplay(RiddleLines(list_.Row(row).text)));
+        Label3->setText(ForDisplay(RiddleLines(list_.Text(row))));
     }
 }
 

@@ -31,40 +31,48 @@ void ResultList::SetColumnWidth(int column, int twips) {
 int ResultList::AddRow(const QString& text) {
     const int at = Count();
     beginInsertRows({}, at, at);
-    rows_.push_back({text, {}, false});
+    rows_.push_back({text.toUtf8(), false});
     endInsertRows();
     return at + 1;
 }
 
 void ResultList::SetSubItem(int row, int n, const QString& text) {
-    CheckRow(row);
     if (n < 1) {
         throw std::out_of_range("sub-items are numbered from 1");
     }
-    QStringList& subItems = rows_[static_cast<size_t>(row - 1)].subItems;
-    while (subItems.size() < n) {
-        subItems.append(QString());
+    Row& target = At(row);
+    QList<QByteArray> pieces = Pieces(target);
+    while (pieces.size() <= n) {
+        pieces.append(QByteArray());
     }
-    subItems[n - 1] = text;
+    pieces[n] = text.toUtf8();
+    target.packed = pieces.join('\xff');
     if (n < ColumnCount()) {  // a sub-item past the last column is kept but not shown
         const QModelIndex cell = index(row - 1, n);
         Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
     }
 }
 
-const ResultRow& ResultList::Row(int row) const {
-    CheckRow(row);
-    return rows_[static_cast<size_t>(row - 1)];
+QString ResultList::Text(int row) const {
+    const QByteArray& packed = At(row).packed;
+    return QString::fromUtf8(packed.left(packed.indexOf('\xff')));
 }
 
 QString ResultList::SubItem(int row, int n) const {
-    const QStringList& subItems = Row(row).subItems;
-    return n >= 1 && n <= subItems.size() ? subItems[n - 1] : QString();
+    const QList<QByteArray> pieces = Pieces(At(row));
+    return n >= 1 && n < pieces.size() ? QString::fromUtf8(pieces[n]) : QString();
+}
+
+int ResultList::SubItemCount(int row) const {
+    return static_cast<int>(At(row).packed.count('\xff'));
+}
+
+bool ResultList::Ticked(int row) const {
+    return At(row).ticked;
 }
 
 void ResultList::SetTicked(int row, bool ticked) {
-    CheckRow(row);
-    rows_[static_cast<size_t>(row - 1)].ticked = ticked;
+    At(row).ticked = ticked;
     const QModelIndex cell = index(row - 1, 0);
     Q_EMIT dataChanged(cell, cell, {Qt::CheckStateRole});
 }
@@ -73,14 +81,14 @@ void ResultList::SetAllTicked(bool ticked) {
     if (rows_.empty()) {
         return;
     }
-    for (ResultRow& row : rows_) {
+    for (Row& row : rows_) {
         row.ticked = ticked;
     }
     Q_EMIT dataChanged(index(0, 0), index(Count() - 1, 0), {Qt::CheckStateRole});
 }
 
 void ResultList::RemoveRow(int row) {
-    CheckRow(row);
+    At(row);  // checks the number
     beginRemoveRows({}, row - 1, row - 1);
     rows_.erase(rows_.begin() + (row - 1));
     endRemoveRows();
@@ -104,12 +112,11 @@ QVariant ResultList::data(const QModelIndex& index, int role) const {
     if (!Holds(index)) {
         return {};
     }
-    const ResultRow& row = rows_[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole) {
-        return index.column() == 0 ? row.text : SubItem(index.row() + 1, index.column());
+        return index.column() == 0 ? Text(index.row() + 1) : SubItem(index.row() + 1, index.column());
     }
     if (role == Qt::CheckStateRole && index.column() == 0) {
-        return row.ticked ? Qt::Checked : Qt::Unchecked;
+        return Ticked(index.row() + 1) ? Qt::Checked : Qt::Unchecked;
     }
     return {};
 }
@@ -143,11 +150,16 @@ bool ResultList::Holds(const QModelIndex& index) const {
            index.column() < ColumnCount();
 }
 
-void ResultList::CheckRow(int row) const {
+const ResultList::Row& ResultList::At(int row) const {
     if (row < 1 || row > Count()) {
         throw std::out_of_range(
             QStringLiteral("The list has no row %1.").arg(row).toStdString());
     }
+    return rows_[static_cast<size_t>(row - 1)];
+}
+
+ResultList::Row& ResultList::At(int row) {
+    return const_cast<Row&>(std::as_const(*this).At(row));
 }
 
 void ResultList::CheckColumn(int column) const {

@@ -3,19 +3,15 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QStringList>
 
+#include <deque>
 #include <vector>
 
 struct ResultColumn {
     QString header;
     int width;  // twips
-};
-
-struct ResultRow {
-    QString text;
-    QStringList subItems;  // sub-item n is subItems[n - 1]; missing ones are empty
-    bool ticked = false;
 };
 
 class ResultList final : public QAbstractTableModel {
@@ -37,14 +33,17 @@ public:
     int AddRow(const QString& text);
     void SetSubItem(int row, int n, const QString& text);
     int Count() const { return static_cast<int>(rows_.size()); }
-    const ResultRow& Row(int row) const;
+    QString Text(int row) const;
+    // Empty when it was never set.
     QString SubItem(int row, int n) const;
+    // The number of sub-items set on the row, the highest n given to SetSubItem.
+    int SubItemCount(int row) const;
+    bool Ticked(int row) const;
     void SetTicked(int row, bool ticked);
     void SetAllTicked(bool ticked);
     // The rows after it move up by one.
     void RemoveRow(int row);
     void Clear();
-    const std::vector<ResultRow>& Rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -58,9 +57,18 @@ Q_SIGNALS:
 
 private:
     bool Holds(const QModelIndex& index) const;
-    void CheckRow(int row) const;
     void CheckColumn(int column) const;
 
+    // A row keeps its text and sub-items in one UTF-8 buffer, each sub-item after a 0xFF byte
+    // (a byte UTF-8 never uses): a list of a million riddles then costs little more than its text.
+    struct Row {
+        QByteArray packed;
+        bool ticked = false;
+    };
+    const Row& At(int row) const;
+    Row& At(int row);
+    static QList<QByteArray> Pieces(const Row& row) { return row.packed.split('\xff'); }
+
     std::vector<ResultColumn> columns_;
-    std::vector<ResultRow> rows_;
+    std::deque<Row> rows_;
 };

@@ -55,17 +55,21 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     list.SetSubItem(3, 2, QStringLiteral("beyond the columns"));
     EXPECT_EQ(list.SubItem(1, 1), QString());
     EXPECT_EQ(list.SubItem(3, 1), QString());
-    EXPECT_FALSE(list.Row(1).ticked || list.Row(2).ticked || list.Row(3).ticked);
+    EXPECT_FALSE(list.Ticked(1) || list.Ticked(2) || list.Ticked(3));
+    EXPECT_EQ(list.SubItemCount(3), 2);
+    list.SetSubItem(1, 1, QStringLiteral("caf\u00e9, \u00fcber"));
+    EXPECT_EQ(list.SubItem(1, 1), QStringLiteral("caf\u00e9, \u00fcber"));
+    EXPECT_EQ(list.Text(1), QStringLiteral("first"));
 
     EXPECT_TRUE(list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.Row(2).ticked);
+    EXPECT_TRUE(list.Ticked(2));
     list.RemoveRow(1);
     EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Row(1).text, QStringLiteral("second"));
-    EXPECT_TRUE(list.Row(1).ticked);
+    EXPECT_EQ(list.Text(1), QStringLiteral("second"));
+    EXPECT_TRUE(list.Ticked(1));
     EXPECT_EQ(list.data(list.index(0, 1), Qt::DisplayRole).toString(), QStringLiteral("answer two"));
     list.SetAllTicked(true);
-    EXPECT_TRUE(list.Row(2).ticked);
+    EXPECT_TRUE(list.Ticked(2));
     EXPECT_THROW(list.RemoveRow(3), std::out_of_range);
     list.Clear();
     EXPECT_EQ(list.Count(), 0);

@@ -1,0 +1,82 @@
+// The browser's two loads run headless through the window's own handlers, with the real
+// settings file (the full load reads it once per row) and the window shown, so that the list
+// view's own work and memory count too.
+#include "app/Settings.h"
+#include "bench/RiddleFiles.h"
+#include "browser/Form3.h"
+#include "store/RiddleFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoMessages final : public Messages {
+public:
+    void ShowMessage(const QString& text) override { qFatal("message: %s", qPrintable(text)); }
+    void ShowErrorBox(const QString& text) override { qFatal("report: %s", qPrintable(text)); }
+};
+
+// Resident memory in bytes, from /proc.
+double ResidentBytes() {
+    QFile status(QStringLiteral("/proc/self/statm"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const QList<QByteArray> fields = status.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * 4096 : 0;
+}
+
+struct Browser {
+    explicit Browser(qint64 riddles) {
+        connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(riddles)));
+        form = std::make_unique<Form3>(WorkingWindowServices{
+            messages, settings, Files(folder.path()), &connection, [] {}});
+        form->Form_Load();
+        form->show();
+    }
+
+    QTemporaryDir folder;
+    IniSettingsStore settings{folder.path()};
+    NoMessages messages;
+    Connection connection;
+    std::unique_ptr<Form3> form;
+};
+
+void BrowserShowAll(benchmark::State& state) {
+    Browser browser(state.range(0));
+    for (auto _ : state) {
+        const double before = ResidentBytes();
+        browser.form->PushButton3_Click();
+        QCoreApplication::processEvents();  // the list view lays out its rows
+        state.counters["grown_MB"] = (ResidentBytes() - before) / 1e6;
+    }
+    state.counters["rows"] = browser.form->List().Count();
+}
+
+void BrowserDisplay50(benchmark::State& state) {
+    Browser browser(state.range(0));
+    browser.form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("50"));
+    browser.form->PushButton1_Click();  // the first query prepares the store's row keys
+    for (auto _ : state) {
+        browser.form->PushButton1_Click();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BrowserShowAll)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BrowserDisplay50)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
