@@ -1,23 +1,21 @@
 // A window's one mouse-pointer setting: 0 the normal arrow, 11 busy, 99 the custom picture.
 #pragma once
 
+#include "app/PointerSetting.h"
+
 #include <QCursor>
 
 #include <optional>
 
 class QWidget;
 
-class WindowPointer final {
+class WindowPointer final : public PointerSetting {
 public:
-    static constexpr int Default = 0;
-    static constexpr int Busy = 11;
-    static constexpr int Custom = 99;
-
     explicit WindowPointer(QWidget& window) : window_(window) {}
 
-    int MousePointer() const { return value_; }
+    int MousePointer() const override { return value_; }
     // Applies over the window and every control on it, as one setting.
-    void SetMousePointer(int value);
+    void SetMousePointer(int value) override;
     // The picture the custom pointer shows; without one it shows the normal arrow.
     void SetMouseIcon(const QCursor& picture);
 

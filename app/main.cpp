@@ -3,6 +3,8 @@
 #include "app/QtPlatform.h"
 #include "app/Settings.h"
 #include "browser/Form3.h"
+#include "quiz/Form2.h"
+#include "quiz/RandomSource.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -15,10 +17,20 @@ int main(int argc, char** argv) {
     const Files files(QCoreApplication::applicationDirPath());
     Form1 form1({messages, process, files});
 
-    // A working window is discarded when it closes; the next opening builds it anew.
+    // A working window owns itself and is discarded when it closes; the next opening builds it
+    // anew.
     const auto services = [&] {
         return WorkingWindowServices{messages, settings, files, form1.RiddleConnection(),
                                      [&form1] { form1.show(); }};
+    };
+    TimeSeededRandom random;
+    QPointer<Form2> quiz;
+    const auto openQuiz = [&] {
+        if (!quiz) {
+            quiz = new Form2(services(), random);
+            quiz->Form_Load();
+        }
+        quiz->show();
     };
     QPointer<Form3> browser;
     const auto openBrowser = [&] {
@@ -28,7 +40,7 @@ int main(int argc, char** argv) {
         }
         browser->show();
     };
-    form1.SetWorkingWindows({}, openBrowser);
+    form1.SetWorkingWindows(openQuiz, openBrowser);
 
     form1.Start();
     return QApplication::exec();

@@ -12,7 +12,6 @@
 #include "browser/RiddleText.h"
 #include "store/RecordSet.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +19,6 @@
 #include <QScreen>
 
 namespace {
-
-const QString HandCursorFile = QStringLiteral("HAND-M.CUR");
 
 void MakeWhite(QLabel& label) {
     QPalette palette = label.palette();
@@ -33,15 +30,13 @@ void MakeWhite(QLabel& label) {
 }  // namespace
 
 Form3::Form3(WorkingWindowServices services)
-    : services_(std::move(services)), pointer_(*this), list_(this) {
+    : WorkingWindow(QStringLiteral("Form3"), std::move(services)) {
     BuildControls();
 }
 
 Form3::~Form3() = default;
 
 void Form3::BuildControls() {
-    setObjectName(QStringLiteral("Form3"));
-    setFont(ArialBold(WindowPoints));
     setFixedSize(Twips(*this, 8760), Twips(*this, 6300));
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -52,7 +47,6 @@ void Form3::BuildControls() {
     PushButton1 = new QPushButton(QStringLiteral("Start Displaying"), Frame1);
     PushButton3 = new QPushButton(QStringLiteral("Start Showing All Riddles"), this);
     PushButton5 = new QPushButton(this);
-    ListView1 = new ResultListView(list_, this);
     Label1 = new QLabel(this);
     Label3 = new QLabel(this);
     PushButton4 = new QPushButton(QStringLiteral("Save Results As Text"), this);
@@ -73,7 +67,7 @@ void Form3::BuildControls() {
 
     const std::pair<QWidget*, const char*> names[] = {
         {Frame1, "Frame1"},           {Text1, "Text1"},           {PushButton1, "PushButton1"},
-        {PushButton3, "PushButton3"}, {PushButton5, "PushButton5"}, {ListView1, "ListView1"},
+        {PushButton3, "PushButton3"}, {PushButton5, "PushButton5"},
         {Label1, "Label1"},           {Label3, "Label3"},         {PushButton4, "PushButton4"},
         {PushButton13, "PushButton13"}, {Label2, "Label2"}};
     for (const auto& [widget, name] : names) {
@@ -105,12 +99,6 @@ void Form3::BuildControls() {
     connect(PushButton5, &QPushButton::clicked, this, &Form3::PushButton5_Click);
     connect(ListView1, &QAbstractItemView::clicked, this,
             [this] { RunWithoutTrap([this] { ListView1_Click(); }); });
-    connect(ListView1, &QAbstractItemView::doubleClicked, this,
-            [this] { RunWithoutTrap([this] { ListView1_DblClick(); }); });
-}
-
-ErrorTrap Form3::Trap(const QString& handler) {
-    return ErrorTrap(services_.messages, QStringLiteral("Form3"), handler);
 }
 
 QString Form3::GetSetting(const QString& key, const QString& defaultValue) {
@@ -123,12 +111,7 @@ void Form3::SaveSetting(const QString& key, const QString& value) {
 
 void Form3::Form_Load() {
     ErrorTrap trap = Trap(QStringLiteral("Form_Load"));
-    trap.Step(2, [&] {
-        const QString cursor = services_.files.BesideProgram(HandCursorFile);
-        if (Files::FileExists(cursor)) {
-            pointer_.SetMouseIcon(LoadCursorFile(cursor));
-        }
-    });
+    trap.Step(2, [&] { LoadHandCursor(); });
     trap.Step(3, [&] { Text1->setText(GetSetting(CountKey, DefaultCount)); });
     trap.Step(4, [&] {
         list_.AddColumn(QStringLiteral("Riddles"));
@@ -237,26 +220,6 @@ void Form3::ListView1_Click() {
     if (row != 0) {
         Label3->setText(ForDisplay(RiddleLines(list_.Text(row))));
     }
-}
-
-void Form3::ListView1_DblClick() {
-    if (pointer_.MousePointer() == WindowPointer::Busy || list_.Count() == 0) {
-        return;
-    }
-    if (const int row = ListView1->SelectedRow(); row != 0) {
-        list_.RemoveRow(row);
-    }
-}
-
-void Form3::Form_QueryUnload() {
-    ErrorTrap trap = Trap(QStringLiteral("Form_QueryUnload"));
-    trap.Step(1, [&] { services_.showMainWindow(); });
-    trap.Step(2, [&] { deleteLater(); });
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Form_QueryUnload();
 }
 
 void Form3::ShowTotal() {

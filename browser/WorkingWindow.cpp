@@ -1,0 +1,52 @@
+// The behaviour both working windows have in common.
+#include "browser/WorkingWindow.h"
+
+#include "app/WindowFonts.h"
+#include "browser/ResultListView.h"
+
+#include <QCloseEvent>
+
+WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services)
+    : services_(std::move(services)),
+      pointer_(*this),
+      list_(this),
+      ListView1(new ResultListView(list_, this)) {
+    setObjectName(name);
+    setFont(ArialBold(WindowPoints));
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    connect(ListView1, &QAbstractItemView::doubleClicked, this,
+            [this] { RunWithoutTrap([this] { ListView1_DblClick(); }); });
+}
+
+WorkingWindow::~WorkingWindow() = default;
+
+ErrorTrap WorkingWindow::Trap(const QString& handler) {
+    return ErrorTrap(services_.messages, objectName(), handler);
+}
+
+void WorkingWindow::LoadHandCursor() {
+    const QString cursor = services_.files.BesideProgram(QStringLiteral("HAND-M.CUR"));
+    if (Files::FileExists(cursor)) {
+        pointer_.SetMouseIcon(LoadCursorFile(cursor));
+    }
+}
+
+void WorkingWindow::ListView1_DblClick() {
+    if (pointer_.MousePointer() == WindowPointer::Busy || list_.Count() == 0) {
+        return;
+    }
+    if (const int row = ListView1->SelectedRow(); row != 0) {
+        list_.RemoveRow(row);
+    }
+}
+
+void WorkingWindow::Form_QueryUnload() {
+    ErrorTrap trap = Trap(QStringLiteral("Form_QueryUnload"));
+    trap.Step(1, [&] { services_.showMainWindow(); });
+    trap.Step(2, [&] { deleteLater(); });
+}
+
+void WorkingWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_QueryUnload();
+}

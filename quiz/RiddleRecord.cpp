@@ -1,0 +1,22 @@
+// Splitting record strings at the separator token.
+#include "quiz/RiddleRecord.h"
+
+#include "browser/RiddleText.h"
+
+#include <stdexcept>
+
+QStringList RecordPieces(const QString& record) {
+    if (record.isEmpty()) {
+        return {};
+    }
+    return record.split(RecordSeparator);
+}
+
+QString RecordPiece(const QString& record, int n) {
+    const QStringList pieces = RecordPieces(record);
+    if (n >= pieces.size()) {
+        throw std::runtime_error(n == 0 ? "There is no riddle to show: the riddle file has no riddles."
+                                        : "There is no answer for this riddle.");
+    }
+    return TrimBlanks(pieces[n]);
+}

@@ -1,0 +1,18 @@
+// The quiz keeps each riddle as one record string: the cleaned riddle text, the separator token
+// and the answer as stored.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+inline const QString RecordSeparator = QStringLiteral("||MySeparator12||\"");
+
+inline QString MakeRiddleRecord(const QString& cleanedRiddle, const QString& answer) {
+    return cleanedRiddle + RecordSeparator + answer;
+}
+
+// The record's pieces; an empty record has none at all.
+QStringList RecordPieces(const QString& record);
+
+// Piece n trimmed of blanks; throws std::runtime_error when the record has no such piece.
+QString RecordPiece(const QString& record, int n);
