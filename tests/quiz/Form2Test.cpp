@@ -1,0 +1,84 @@
+// The quiz window opened and driven through its handlers.
+#include "quiz/Form2.h"
+#include "quiz/RandomSource.h"
+#include "store/RiddleFile.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/RiddleFiles.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class HalfRandom final : public RandomSource {
+public:
+    double Next() override { return 0.5; }
+};
+
+class Form2Test : public testing::Test {
+protected:
+    std::unique_ptr<Form2> Open(const std::vector<RiddleRecord>& rows) {
+        connection.Open(RiddleFile::ConnectionString(
+            folder.MakeRiddleFile(QStringLiteral("r.mdb"), rows)));
+        auto form = std::make_unique<Form2>(
+            WorkingWindowServices{messages, settings, Files(folder.Folder()), &connection,
+                                  [this] { ++mainShown; }},
+            random);
+        form->Form_Load();
+        return form;
+    }
+    template <typename Widget>
+    static Widget* Control(Form2& form, const char* name) {
+        return form.findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    TestFolder folder;
+    Connection connection;
+    HalfRandom random;
+    FakeMessages messages;
+    FakeSettings settings;
+    int mainShown = 0;
+};
+
+TEST_F(Form2Test, OpensOnOneRiddleWithEmptyBoxesAndNoWayBack) {
+    const auto form = Open({{1, QStringLiteral("Tall  when young"), QStringLiteral("candle")},
+                            {2, QStringLiteral("Second  riddle"), QStringLiteral("two")},
+                            {3, QStringLiteral("Third"), QStringLiteral("three")}});
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), QStringLiteral("Second\nriddle"));
+    EXPECT_TRUE(Control<QLineEdit>(*form, "Text2")->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>(*form, "Text3")->text().isEmpty());
+    EXPECT_FALSE(Control<QPushButton>(*form, "PushButton2")->isEnabled());
+    EXPECT_EQ(form->List().Count(), 0);
+    EXPECT_EQ(form->List().ColumnHeader(3), QStringLiteral("How many correct"));
+    EXPECT_EQ(form->List().ColumnWidth(1), 3000);
+
+    Control<QLineEdit>(*form, "Text3")->setText(QStringLiteral("Two"));
+    Control<QPushButton>(*form, "PushButton4")->click();
+    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("You got a correct guess.")});
+    EXPECT_TRUE(Control<QLineEdit>(*form, "Text3")->text().isEmpty());
+    Control<QPushButton>(*form, "PushButton1")->click();
+    EXPECT_TRUE(Control<QPushButton>(*form, "PushButton2")->isEnabled());
+    EXPECT_EQ(form->List().SubItem(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+    EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(Form2Test, OneRowTableIsDrawnAndAnEmptyOneReportedOnOpening) {
+    auto form = Open({{1, QStringLiteral("Only riddle"), QStringLiteral("only")}});
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), QStringLiteral("Only riddle"));
+    EXPECT_TRUE(messages.errors.isEmpty());
+
+    connection.Close();
+    form = Open({});
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form2.Form_Load at line 4")));
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "Text1")->toPlainText().isEmpty());
+    EXPECT_EQ(form->List().ColumnCount(), 3);  // the opening went on after the report
+    form->close();
+    EXPECT_EQ(mainShown, 1);
+}
+
+}  // namespace
