@@ -4,6 +4,8 @@
 #include "app/ApplicationTitle.h"
 #include "app/WindowText.h"
 
+#include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <cstdlib>
@@ -28,4 +30,33 @@ void QtMessages::ShowErrorBox(const QString& text) {
 
 void SystemProcess::EndProgram() {
     std::exit(EXIT_SUCCESS);
+}
+
+QString QtSaveDialog::AskFileName(const QString& title, const QString& filters,
+                                  const QString& initialName) {
+    // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" lists each filter's name and pattern; the
+    // names already carry their patterns in the form the dialog shows.
+    const QStringList parts = filters.split(u'|');
+    QStringList names;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        names.append(parts[i]);
+    }
+    QFileDialog dialog(parent_, title, initialName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(names);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!initialName.isEmpty()) {
+        dialog.selectFile(initialName);
+    }
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().constFirst()
+               : QString();
+}
+
+void QtEventPump::LetEventsRun() {
+    constexpr qint64 IntervalMs = 15;
+    if (sinceLastRun_.elapsed() >= IntervalMs) {
+        QCoreApplication::processEvents();
+        sinceLastRun_.restart();
+    }
 }

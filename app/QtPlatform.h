@@ -2,6 +2,11 @@
 #pragma once
 
 #include "app/Messages.h"
+#include "app/Platform.h"
+
+#include <QElapsedTimer>
+
+class QWidget;
 
 class QtMessages final : public Messages {
 public:
@@ -12,4 +17,26 @@ public:
 class SystemProcess final : public ProcessControl {
 public:
     [[noreturn]] void EndProgram() override;
+};
+
+// The desktop's save dialog, started from the name chosen last time.
+class QtSaveDialog final : public SaveDialog {
+public:
+    explicit QtSaveDialog(QWidget* parent) : parent_(parent) {}
+    QString AskFileName(const QString& title, const QString& filters,
+                        const QString& initialName) override;
+
+private:
+    QWidget* parent_;
+};
+
+// Runs pending events at most every few milliseconds: often enough for the window to repaint
+// and answer, rarely enough that an export of many thousand fields is not slowed by it.
+class QtEventPump final : public EventPump {
+public:
+    QtEventPump() { sinceLastRun_.start(); }
+    void LetEventsRun() override;
+
+private:
+    QElapsedTimer sinceLastRun_;
 };

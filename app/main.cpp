@@ -3,6 +3,7 @@
 #include "app/QtPlatform.h"
 #include "app/Settings.h"
 #include "browser/Form3.h"
+#include "export/XlsxSpreadsheet.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
 
@@ -14,14 +15,18 @@ int main(int argc, char** argv) {
     QtMessages messages;
     SystemProcess process;
     IniSettingsStore settings;
+    QtSaveDialog saveDialog(nullptr);
+    DesktopSpreadsheets spreadsheets;
+    QtEventPump events;
     const Files files(QCoreApplication::applicationDirPath());
     Form1 form1({messages, process, files});
 
     // A working window owns itself and is discarded when it closes; the next opening builds it
     // anew.
     const auto services = [&] {
-        return WorkingWindowServices{messages, settings, files, form1.RiddleConnection(),
-                                     [&form1] { form1.show(); }};
+        return WorkingWindowServices{messages,     settings, saveDialog,
+                                     spreadsheets, events,   files,
+                                     form1.RiddleConnection(), [&form1] { form1.show(); }};
     };
     TimeSeededRandom random;
     QPointer<Form2> quiz;

@@ -3,7 +3,9 @@
 // view's own work and memory count too.
 #include "app/Settings.h"
 #include "bench/RiddleFiles.h"
+#include "app/QtPlatform.h"
 #include "browser/Form3.h"
+#include "export/XlsxSpreadsheet.h"
 #include "store/RiddleFile.h"
 
 #include <QApplication>
@@ -35,7 +37,8 @@ struct Browser {
     explicit Browser(qint64 riddles) {
         connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(riddles)));
         form = std::make_unique<Form3>(WorkingWindowServices{
-            messages, settings, Files(folder.path()), &connection, [] {}});
+            messages, settings, saveDialog, spreadsheets, events, Files(folder.path()),
+            &connection, [] {}});
         form->Form_Load();
         form->show();
     }
@@ -43,6 +46,9 @@ struct Browser {
     QTemporaryDir folder;
     IniSettingsStore settings{folder.path()};
     NoMessages messages;
+    QtSaveDialog saveDialog{nullptr};
+    DesktopSpreadsheets spreadsheets;
+    QtEventPump events;
     Connection connection;
     std::unique_ptr<Form3> form;
 };

@@ -97,6 +97,8 @@ void Form3::BuildControls() {
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form3::PushButton3_Click);
     connect(PushButton5, &QPushButton::clicked, this, &Form3::PushButton5_Click);
+    connect(PushButton4, &QPushButton::clicked, this, &Form3::PushButton4_Click);
+    connect(PushButton13, &QPushButton::clicked, this, &Form3::PushButton13_Click);
     connect(ListView1, &QAbstractItemView::clicked, this,
             [this] { RunWithoutTrap([this] { ListView1_Click(); }); });
 }
@@ -209,6 +211,10 @@ void Form3::PushButton5_Click() {
     trap.Step(3, [&] { list_.SetColumnWidth(1, layout.riddlesWidth); });
     trap.Step(4, [&] { list_.SetColumnWidth(2, layout.answersWidth); });
     trap.Step(5, [&] { SaveSetting(HideAnswersKey, layout.setting); });
+}
+
+void Form3::PushButton4_Click() {
+    SaveResultsAsText(QStringLiteral("PushButton4_Click"));
 }
 
 void Form3::Text1_Change() {

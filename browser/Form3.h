@@ -19,6 +19,7 @@ public:
     void PushButton1_Click();
     void PushButton3_Click();
     void PushButton5_Click();
+    void PushButton4_Click();
     void Text1_Change();
     void ListView1_Click();
 

@@ -3,6 +3,36 @@
 
 #include <stdexcept>
 
+namespace {
+
+[[noreturn]] void NoSuch(const char* what, int number) {
+    throw std::out_of_range(
+        QStringLiteral("The list has no %1 %2.").arg(QString::fromLatin1(what)).arg(number).toStdString());
+}
+
+}  // namespace
+
+QString ResultRow::Text() const {
+    return QString::fromUtf8(packed_.left(packed_.indexOf('\xff')));
+}
+
+QString ResultRow::SubItem(int n) const {
+    const QList<QByteArray> pieces = packed_.split('\xff');
+    return n >= 1 && n < pieces.size() ? QString::fromUtf8(pieces[n]) : QString();
+}
+
+void ResultRow::SetSubItem(int n, const QString& text) {
+    if (n < 1) {
+        NoSuch("sub-item", n);
+    }
+    QList<QByteArray> pieces = packed_.split('\xff');
+    while (pieces.size() <= n) {
+        pieces.append(QByteArray());
+    }
+    pieces[n] = text.toUtf8();
+    packed_ = pieces.join('\xff');
+}
+
 ResultList::ResultList(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ResultList::AddColumn(const QString& header) {
@@ -13,17 +43,15 @@ void ResultList::AddColumn(const QString& header) {
 }
 
 QString ResultList::ColumnHeader(int column) const {
-    CheckColumn(column);
-    return columns_[static_cast<size_t>(column - 1)].header;
+    return Column(column).header;
 }
 
 int ResultList::ColumnWidth(int column) const {
-    CheckColumn(column);
-    return columns_[static_cast<size_t>(column - 1)].width;
+    return Column(column).width;
 }
 
 void ResultList::SetColumnWidth(int column, int twips) {
-    CheckColumn(column);
+    Column(column);  // checks the number
     columns_[static_cast<size_t>(column - 1)].width = twips;
     Q_EMIT ColumnWidthChanged(column);
 }
@@ -31,44 +59,17 @@ void ResultList::SetColumnWidth(int column, int twips) {
 int ResultList::AddRow(const QString& text) {
     const int at = Count();
     beginInsertRows({}, at, at);
-    rows_.push_back({text.toUtf8(), false});
+    rows_.emplace_back(text);
     endInsertRows();
     return at + 1;
 }
 
 void ResultList::SetSubItem(int row, int n, const QString& text) {
-    if (n < 1) {
-        throw std::out_of_range("sub-items are numbered from 1");
-    }
-    Row& target = At(row);
-    QList<QByteArray> pieces = Pieces(target);
-    while (pieces.size() <= n) {
-        pieces.append(QByteArray());
-    }
-    pieces[n] = text.toUtf8();
-    target.packed = pieces.join('\xff');
+    At(row).SetSubItem(n, text);
     if (n < ColumnCount()) {  // a sub-item past the last column is kept but not shown
         const QModelIndex cell = index(row - 1, n);
         Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
     }
-}
-
-QString ResultList::Text(int row) const {
-    const QByteArray& packed = At(row).packed;
-    return QString::fromUtf8(packed.left(packed.indexOf('\xff')));
-}
-
-QString ResultList::SubItem(int row, int n) const {
-    const QList<QByteArray> pieces = Pieces(At(row));
-    return n >= 1 && n < pieces.size() ? QString::fromUtf8(pieces[n]) : QString();
-}
-
-int ResultList::SubItemCount(int row) const {
-    return static_cast<int>(At(row).packed.count('\xff'));
-}
-
-bool ResultList::Ticked(int row) const {
-    return At(row).ticked;
 }
 
 void ResultList::SetTicked(int row, bool ticked) {
@@ -81,7 +82,7 @@ void ResultList::SetAllTicked(bool ticked) {
     if (rows_.empty()) {
         return;
     }
-    for (Row& row : rows_) {
+    for (ResultRow& row : rows_) {
         row.ticked = ticked;
     }
     Q_EMIT dataChanged(index(0, 0), index(Count() - 1, 0), {Qt::CheckStateRole});
@@ -100,6 +101,10 @@ void ResultList::Clear() {
     endResetModel();
 }
 
+ResultSnapshot ResultList::Snapshot() const {
+    return ResultSnapshot(columns_, rows_);
+}
+
 int ResultList::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Count();
 }
@@ -112,11 +117,12 @@ QVariant ResultList::data(const QModelIndex& index, int role) const {
     if (!Holds(index)) {
         return {};
     }
+    const ResultRow& row = rows_[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole) {
-        return index.column() == 0 ? Text(index.row() + 1) : SubItem(index.row() + 1, index.column());
+        return index.column() == 0 ? row.Text() : row.SubItem(index.column());
     }
     if (role == Qt::CheckStateRole && index.column() == 0) {
-        return Ticked(index.row() + 1) ? Qt::Checked : Qt::Unchecked;
+        return row.ticked ? Qt::Checked : Qt::Unchecked;
     }
     return {};
 }
@@ -150,21 +156,34 @@ bool ResultList::Holds(const QModelIndex& index) const {
            index.column() < ColumnCount();
 }
 
-const ResultList::Row& ResultList::At(int row) const {
+const ResultRow& ResultList::At(int row) const {
     if (row < 1 || row > Count()) {
-        throw std::out_of_range(
-            QStringLiteral("The list has no row %1.").arg(row).toStdString());
+        NoSuch("row", row);
     }
     return rows_[static_cast<size_t>(row - 1)];
 }
 
-ResultList::Row& ResultList::At(int row) {
-    return const_cast<Row&>(std::as_const(*this).At(row));
+ResultRow& ResultList::At(int row) {
+    return const_cast<ResultRow&>(std::as_const(*this).At(row));
 }
 
-void ResultList::CheckColumn(int column) const {
+const ResultColumn& ResultList::Column(int column) const {
     if (column < 1 || column > ColumnCount()) {
-        throw std::out_of_range(
-            QStringLiteral("The list has no column %1.").arg(column).toStdString());
+        NoSuch("column", column);
     }
+    return columns_[static_cast<size_t>(column - 1)];
+}
+
+QString ResultSnapshot::ColumnHeader(int column) const {
+    if (column < 1 || column > ColumnCount()) {
+        NoSuch("column", column);
+    }
+    return columns_[static_cast<size_t>(column - 1)].header;
+}
+
+const ResultRow& ResultSnapshot::At(int row) const {
+    if (row < 1 || row > RowCount()) {
+        NoSuch("row", row);
+    }
+    return rows_[static_cast<size_t>(row - 1)];
 }

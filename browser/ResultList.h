@@ -2,9 +2,10 @@
 // sub-items and a tick. It is also the item model the window's list view shows.
 #pragma once
 
+#include "export/ExportSource.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
-#include <QStringList>
 
 #include <deque>
 #include <vector>
@@ -13,6 +14,25 @@ struct ResultColumn {
     QString header;
     int width;  // twips
 };
+
+// One row's text and sub-items in a single UTF-8 buffer, each sub-item after a 0xFF byte (a byte
+// UTF-8 never uses): a list of a million riddles then costs little more than its text.
+class ResultRow final {
+public:
+    explicit ResultRow(const QString& text) : packed_(text.toUtf8()) {}
+
+    QString Text() const;
+    QString SubItem(int n) const;  // empty when never set
+    int SubItemCount() const { return static_cast<int>(packed_.count('\xff')); }
+    void SetSubItem(int n, const QString& text);
+
+    bool ticked = false;
+
+private:
+    QByteArray packed_;
+};
+
+class ResultSnapshot;
 
 class ResultList final : public QAbstractTableModel {
     Q_OBJECT
@@ -33,17 +53,19 @@ public:
     int AddRow(const QString& text);
     void SetSubItem(int row, int n, const QString& text);
     int Count() const { return static_cast<int>(rows_.size()); }
-    QString Text(int row) const;
-    // Empty when it was never set.
-    QString SubItem(int row, int n) const;
-    // The number of sub-items set on the row, the highest n given to SetSubItem.
-    int SubItemCount(int row) const;
-    bool Ticked(int row) const;
+    QString Text(int row) const { return At(row).Text(); }
+    QString SubItem(int row, int n) const { return At(row).SubItem(n); }
+    // The highest n given to SetSubItem for the row.
+    int SubItemCount(int row) const { return At(row).SubItemCount(); }
+    bool Ticked(int row) const { return At(row).ticked; }
     void SetTicked(int row, bool ticked);
     void SetAllTicked(bool ticked);
     // The rows after it move up by one.
     void RemoveRow(int row);
     void Clear();
+    // The list as it stands now; later changes to the list do not reach it. Cheap: the rows'
+    // texts are shared, not copied.
+    ResultSnapshot Snapshot() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -57,18 +79,31 @@ Q_SIGNALS:
 
 private:
     bool Holds(const QModelIndex& index) const;
-    void CheckColumn(int column) const;
-
-    // A row keeps its text and sub-items in one UTF-8 buffer, each sub-item after a 0xFF byte
-    // (a byte UTF-8 never uses): a list of a million riddles then costs little more than its text.
-    struct Row {
-        QByteArray packed;
-        bool ticked = false;
-    };
-    const Row& At(int row) const;
-    Row& At(int row);
-    static QList<QByteArray> Pieces(const Row& row) { return row.packed.split('\xff'); }
+    const ResultRow& At(int row) const;
+    ResultRow& At(int row);
+    const ResultColumn& Column(int column) const;
 
     std::vector<ResultColumn> columns_;
-    std::deque<Row> rows_;
+    std::deque<ResultRow> rows_;
+};
+
+// A result list frozen for an export, which lets window events run and so may see the list
+// reloaded or rows removed meanwhile.
+class ResultSnapshot final : public ExportSource {
+public:
+    ResultSnapshot(std::vector<ResultColumn> columns, std::deque<ResultRow> rows)
+        : columns_(std::move(columns)), rows_(std::move(rows)) {}
+
+    int ColumnCount() const override { return static_cast<int>(columns_.size()); }
+    QString ColumnHeader(int column) const override;
+    int RowCount() const override { return static_cast<int>(rows_.size()); }
+    bool Ticked(int row) const override { return At(row).ticked; }
+    QString Text(int row) const override { return At(row).Text(); }
+    QString SubItem(int row, int n) const override { return At(row).SubItem(n); }
+
+private:
+    const ResultRow& At(int row) const;
+
+    std::vector<ResultColumn> columns_;
+    std::deque<ResultRow> rows_;
 };

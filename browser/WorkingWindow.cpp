@@ -3,8 +3,19 @@
 
 #include "app/WindowFonts.h"
 #include "browser/ResultListView.h"
+#include "export/Spreadsheet.h"
+#include "export/TextExport.h"
 
 #include <QCloseEvent>
+
+#include <stdexcept>
+
+Connection& WorkingWindowServices::RiddleConnection() const {
+    if (riddleConnection == nullptr) {
+        throw std::runtime_error("The riddle file was never opened.");
+    }
+    return *riddleConnection;
+}
 
 WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services)
     : services_(std::move(services)),
@@ -38,6 +49,19 @@ void WorkingWindow::ListView1_DblClick() {
     if (const int row = ListView1->SelectedRow(); row != 0) {
         list_.RemoveRow(row);
     }
+}
+
+void WorkingWindow::SaveResultsAsText(const QString& handler) {
+    ErrorTrap trap = Trap(handler);
+    const ResultSnapshot rows = list_.Snapshot();
+    ::SaveResultsAsText(rows, lastTextFile_, services_.saveDialog, pointer_, services_.events, trap);
+}
+
+void WorkingWindow::PushButton13_Click() {
+    ErrorTrap trap = Trap(QStringLiteral("PushButton13_Click"));
+    const ResultSnapshot rows = list_.Snapshot();
+    SendResultsToSpreadsheet(rows, services_.spreadsheets, services_.messages, pointer_,
+                             services_.events, trap);
 }
 
 void WorkingWindow::Form_QueryUnload() {

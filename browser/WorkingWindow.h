@@ -3,13 +3,34 @@
 #pragma once
 
 #include "app/ErrorReport.h"
+#include "app/Files.h"
+#include "app/Messages.h"
+#include "app/Platform.h"
+#include "app/Settings.h"
 #include "app/WindowPointer.h"
-#include "app/WorkingWindowServices.h"
 #include "browser/ResultList.h"
+#include "store/Connection.h"
 
 #include <QWidget>
 
+#include <functional>
+
 class ResultListView;
+class SpreadsheetProvider;
+
+// What the main window hands each working window it opens.
+struct WorkingWindowServices {
+    Messages& messages;
+    SettingsStore& settings;
+    SaveDialog& saveDialog;
+    SpreadsheetProvider& spreadsheets;
+    EventPump& events;
+    Files files;
+    Connection* riddleConnection;  // the program's one connection; never opened or closed here
+    std::function<void()> showMainWindow;
+
+    Connection& RiddleConnection() const;
+};
 
 class WorkingWindow : public QWidget {
     Q_OBJECT
@@ -24,6 +45,8 @@ public:
     void Form_QueryUnload();
     // Removes the selected row, unless the window is busy.
     void ListView1_DblClick();
+    // "Send Results To Excel".
+    void PushButton13_Click();
 
 protected:
     WorkingWindow(const QString& name, WorkingWindowServices services);
@@ -32,9 +55,14 @@ protected:
     // Makes "HAND-M.CUR" beside the program the custom pointer, when the file is there.
     void LoadHandCursor();
     void closeEvent(QCloseEvent* event) override;
+    // "Save Results As Text", under the name of the window's own handler.
+    void SaveResultsAsText(const QString& handler);
 
     WorkingWindowServices services_;
     WindowPointer pointer_;
     ResultList list_;
     ResultListView* ListView1;
+
+private:
+    QString lastTextFile_;  // the save dialog starts from the name chosen last time
 };

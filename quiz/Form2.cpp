@@ -94,6 +94,8 @@ void Form2::BuildControls() {
     connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form2::PushButton3_Click);
     connect(PushButton4, &QPushButton::clicked, this, &Form2::PushButton4_Click);
+    connect(PushButton5, &QPushButton::clicked, this, &Form2::PushButton5_Click);
+    connect(PushButton13, &QPushButton::clicked, this, &Form2::PushButton13_Click);
 }
 
 void Form2::Form_Load() {
@@ -137,6 +139,10 @@ void Form2::PushButton4_Click() {
     ErrorTrap trap = Trap(QStringLiteral("PushButton4_Click"));
     quiz_.Guess(trap);
     ShowState();
+}
+
+void Form2::PushButton5_Click() {
+    SaveResultsAsText(QStringLiteral("PushButton5_Click"));
 }
 
 void Form2::ShowState() {

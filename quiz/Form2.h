@@ -26,6 +26,7 @@ public:
     void PushButton2_Click();
     void PushButton3_Click();
     void PushButton4_Click();
+    void PushButton5_Click();
 
 private:
     void BuildControls();

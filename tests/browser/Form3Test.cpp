@@ -25,7 +25,8 @@ protected:
 
     std::unique_ptr<Form3> Open() {
         auto form = std::make_unique<Form3>(WorkingWindowServices{
-            messages, settings, Files(folder.Folder()), &connection, [this] { ++mainShown; }});
+            messages, settings, fake.saveDialog, fake.spreadsheets, fake.events,
+            Files(folder.Folder()), &connection, [this] { ++mainShown; }});
         form->Form_Load();
         return form;
     }
@@ -51,8 +52,9 @@ protected:
 
     TestFolder folder;
     Connection connection;
-    FakeMessages messages;
-    FakeSettings settings;
+    FakeWindowServices fake;
+    FakeMessages& messages = fake.messages;
+    FakeSettings& settings = fake.settings;
     int mainShown = 0;
 };
 

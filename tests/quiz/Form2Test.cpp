@@ -24,7 +24,8 @@ protected:
         connection.Open(RiddleFile::ConnectionString(
             folder.MakeRiddleFile(QStringLiteral("r.mdb"), rows)));
         auto form = std::make_unique<Form2>(
-            WorkingWindowServices{messages, settings, Files(folder.Folder()), &connection,
+            WorkingWindowServices{messages, settings, fake.saveDialog, fake.spreadsheets,
+                                  fake.events, Files(folder.Folder()), &connection,
                                   [this] { ++mainShown; }},
             random);
         form->Form_Load();
@@ -38,8 +39,9 @@ protected:
     TestFolder folder;
     Connection connection;
     HalfRandom random;
-    FakeMessages messages;
-    FakeSettings settings;
+    FakeWindowServices fake;
+    FakeMessages& messages = fake.messages;
+    FakeSettings& settings = fake.settings;
     int mainShown = 0;
 };
 

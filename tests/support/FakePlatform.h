@@ -2,6 +2,11 @@
 #pragma once
 
 #include "app/Messages.h"
+#include "app/Platform.h"
+#include "export/Spreadsheet.h"
+
+#include <functional>
+#include <memory>
 
 #include <QString>
 #include <QStringList>
@@ -48,4 +53,83 @@ public:
     QMap<QString, QString> values;
     QStringList writes;
     int reads = 0;
+};
+
+// Answers each save dialog with the next queued name (empty: cancelled) and records what the
+// dialog was asked to start from.
+class FakeSaveDialog final : public SaveDialog {
+public:
+    QString AskFileName(const QString& title, const QString& filters,
+                        const QString& initialName) override {
+        titles.append(title + u' ' + filters);
+        initialNames.append(initialName);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QStringList answers;
+    QStringList titles;
+    QStringList initialNames;
+};
+
+// Counts the chances to run events and runs `during` at one of them, to play the user.
+class FakeEvents final : public EventPump {
+public:
+    void LetEventsRun() override {
+        if (++calls == runAt && during) {
+            during();
+        }
+    }
+    int calls = 0;
+    int runAt = 0;
+    std::function<void()> during;
+};
+
+// A spreadsheet program that records its cells and can be told to fail.
+class FakeSpreadsheet final : public SpreadsheetApplication {
+public:
+    struct Log {
+        QStringList calls;
+        int failAfter = -1;  // calls that succeed before every later one fails
+    };
+    explicit FakeSpreadsheet(Log& log) : log_(log) {}
+    void AddWorkbook() override { Record(QStringLiteral("workbook")); }
+    void SetHeaderCell(int r, int c, const QString& t) override { Record(Cell(u"header", r, c, t)); }
+    void SetCellValue(int r, int c, const QString& t) override { Record(Cell(u"cell", r, c, t)); }
+    void AutofitColumn(int c) override { Record(QStringLiteral("fit %1").arg(c)); }
+    void AutofitAllColumns() override { Record(QStringLiteral("fit all")); }
+    void SetVisible(bool) override { Record(QStringLiteral("visible")); }
+
+private:
+    static QString Cell(QStringView kind, int r, int c, const QString& t) {
+        return kind.toString() + QStringLiteral(" %1,%2 ").arg(r).arg(c) + t;
+    }
+    void Record(const QString& call) {
+        if (log_.failAfter >= 0 && log_.calls.size() >= log_.failAfter) {
+            throw std::runtime_error("The spreadsheet program stopped answering.");
+        }
+        log_.calls.append(call);
+    }
+    Log& log_;
+};
+
+class FakeSpreadsheets final : public SpreadsheetProvider {
+public:
+    std::unique_ptr<SpreadsheetApplication> Create() override {
+        ++created;
+        if (!installed) {
+            throw std::runtime_error("no spreadsheet program");
+        }
+        return std::make_unique<FakeSpreadsheet>(log);
+    }
+    bool installed = true;
+    int created = 0;
+    FakeSpreadsheet::Log log;
+};
+
+// Everything a working window needs, as fakes.
+struct FakeWindowServices {
+    FakeMessages messages;
+    FakeSettings settings;
+    FakeSaveDialog saveDialog;
+    FakeSpreadsheets spreadsheets;
+    FakeEvents events;
 };

@@ -1,0 +1,73 @@
+// The steps of a spreadsheet export, whatever program stands behind the interface.
+#include "export/Spreadsheet.h"
+
+#include "app/ErrorReport.h"
+#include "app/Messages.h"
+#include "app/PointerSetting.h"
+
+bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messages& messages) {
+    bool created = false;
+    try {
+        created = provider.Create() != nullptr;  // released at once, never shown
+    } catch (const std::exception&) {
+        // Not being able to start one is the answer this check looks for, not a failure.
+    }
+    if (!created) {
+        messages.ShowMessage(QStringLiteral("Excel is not installed on this computer. You need to "
+                                            "have it installed to use this software without error."));
+    }
+    return created;
+}
+
+void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& provider,
+                              Messages& messages, PointerSetting& pointer, EventPump& events,
+                              ErrorTrap& trap) {
+    if (!SaveResultsAsExcelFileIsExcelInstalled(provider, messages)) {
+        messages.ShowMessage(QStringLiteral("Excel is not installed on this computer. You need to "
+                                            "have it installed to use this feature."));
+        return;
+    }
+    const int rows = list.RowCount();
+    if (rows == 0) {
+        return;
+    }
+    if (rows > MaxSpreadsheetRows) {
+        messages.ShowMessage(QStringLiteral("Excel can hold only 65,000 rows."));
+        return;
+    }
+    trap.Step(4, [&] { pointer.SetMousePointer(PointerSetting::Busy); });
+    std::unique_ptr<SpreadsheetApplication> application;
+    // Each step needs the application the one before left working, so the first failure ends
+    // the export instead of failing again for every cell.
+    const bool written =
+        trap.Step(5, [&] { application = provider.Create(); }) &&
+        trap.Step(6, [&] { application->AddWorkbook(); }) &&
+        trap.Step(7, [&] {
+            const int columns = list.ColumnCount();
+            for (int i = 1; i <= columns; ++i) {
+                events.LetEventsRun();
+                application->SetHeaderCell(1, i, list.ColumnHeader(i));
+                application->AutofitColumn(i);
+            }
+        }) &&
+        trap.Step(8, [&] {
+            const int columns = list.ColumnCount();
+            int r = 2;
+            for (int n = 1; n <= rows; ++n, ++r) {
+                events.LetEventsRun();
+                if (!list.Ticked(n)) {
+                    continue;
+                }
+                for (int k = 1; k <= columns; ++k) {
+                    events.LetEventsRun();
+                    application->SetCellValue(
+                        r, k, k == 1 ? list.Text(n) : list.SubItem(n, k - 1).remove(u'='));
+                }
+            }
+        }) &&
+        trap.Step(9, [&] { application->AutofitAllColumns(); });
+    if (written) {
+        trap.Step(10, [&] { application->SetVisible(true); });
+    }
+    trap.Step(11, [&] { pointer.SetMousePointer(PointerSetting::Default); });
+}

@@ -1,0 +1,45 @@
+// Sending a result list to the user's spreadsheet program.
+#pragma once
+
+#include "app/Platform.h"
+#include "export/ExportSource.h"
+
+#include <QString>
+
+#include <memory>
+
+class ErrorTrap;
+class Messages;
+class PointerSetting;
+
+// The operations an export needs of a spreadsheet program. Rows and columns count from 1.
+class SpreadsheetApplication {
+public:
+    virtual ~SpreadsheetApplication() = default;
+    virtual void AddWorkbook() = 0;
+    virtual void SetHeaderCell(int row, int column, const QString& text) = 0;
+    virtual void SetCellValue(int row, int column, const QString& text) = 0;
+    // Fits one column, or with column 0 every column, to what it holds so far.
+    virtual void AutofitColumn(int column) = 0;
+    virtual void AutofitAllColumns() = 0;
+    // Hands the workbook to the user, unsaved.
+    virtual void SetVisible(bool visible) = 0;
+};
+
+class SpreadsheetProvider {
+public:
+    virtual ~SpreadsheetProvider() = default;
+    // A new, not yet visible application; throws when no spreadsheet program can be started.
+    virtual std::unique_ptr<SpreadsheetApplication> Create() = 0;
+};
+
+inline constexpr int MaxSpreadsheetRows = 65000;
+
+// True when an application can be created; shows the first "not installed" message otherwise.
+bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messages& messages);
+
+// "Send Results To Excel": header row, then sheet row n + 1 for list row n, empty for a row that
+// is not ticked, "=" removed from the sub-item columns. The first failure ends the export.
+void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& provider,
+                              Messages& messages, PointerSetting& pointer, EventPump& events,
+                              ErrorTrap& trap);

@@ -1,0 +1,78 @@
+// Writing result lists as text: built whole in memory, then written in one piece.
+#include "export/TextExport.h"
+
+#include "app/ErrorReport.h"
+#include "app/PointerSetting.h"
+
+#include <QSaveFile>
+#include <QStringEncoder>
+
+#include <stdexcept>
+
+QString ListToText(const ExportSource& list, EventPump& events) {
+    const QString tab = QStringLiteral("\t");
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString text;
+    const int columns = list.ColumnCount();
+    for (int k = 1; k <= columns; ++k) {
+        events.LetEventsRun();
+        text += list.ColumnHeader(k) + tab;
+    }
+    text += lineEnd;
+    const int rows = list.RowCount();
+    for (int n = 1; n <= rows; ++n) {
+        events.LetEventsRun();
+        if (list.Ticked(n)) {
+            for (int k = 1; k <= columns; ++k) {
+                events.LetEventsRun();
+                text += (k == 1 ? list.Text(n) : list.SubItem(n, k - 1)) + tab;
+            }
+        }
+        text += lineEnd;
+    }
+    return text;
+}
+
+void ListToTextFile(const ExportSource& list, const QString& path, EventPump& events) {
+    WriteTextFile(ListToText(list, events), path);
+}
+
+QByteArray ToWindows1252(const QString& text) {
+    // The converter marks a character it cannot hold with SUB (0x1A); that byte becomes "?"
+    // unless the text itself holds the SUB character, which then decides character by character.
+    constexpr char Sub = '\x1a';
+    QStringEncoder encoder("windows-1252");
+    if (!text.contains(QChar(u'\x1a'))) {
+        QByteArray bytes = encoder.encode(text);
+        return bytes.replace(Sub, '?');
+    }
+    QByteArray bytes;
+    for (const char32_t c : text.toUcs4()) {
+        const QByteArray one = encoder.encode(QString::fromUcs4(&c, 1));
+        bytes += (one == QByteArray(1, Sub) && c != U'\x1a') ? QByteArray("?") : one;
+    }
+    return bytes;
+}
+
+void WriteTextFile(const QString& text, const QString& path) {
+    QSaveFile file(path);
+    const QByteArray bytes = ToWindows1252(text);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw std::runtime_error(QStringLiteral("The file %1 could not be written: %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
+    }
+}
+
+void SaveResultsAsText(const ExportSource& list, QString& lastName, SaveDialog& dialog,
+                       PointerSetting& pointer, EventPump& events, ErrorTrap& trap) {
+    QString path;
+    trap.Step(2, [&] { path = dialog.AskFileName(SaveDialogTitle, SaveDialogFilters, lastName); });
+    if (path.isEmpty()) {
+        return;
+    }
+    lastName = path;
+    trap.Step(4, [&] { pointer.SetMousePointer(PointerSetting::Busy); });
+    trap.Step(5, [&] { ListToTextFile(list, path, events); });
+    trap.Step(6, [&] { pointer.SetMousePointer(PointerSetting::Default); });
+}
