@@ -13,7 +13,8 @@ namespace {
 }  // namespace
 
 QString ResultRow::Text() const {
-    return QString::fromUtf8(packed_.left(packed_.indexOf('\xff')));
+    const qsizetype end = packed_.indexOf('\xff');
+    return QString::fromUtf8(end < 0 ? packed_ : packed_.first(end));
 }
 
 QString ResultRow::SubItem(int n) const {

@@ -5,7 +5,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"
 
-#include <QHeaderView>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -192,6 +192,18 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(form->List().Text(5), QStringLiteral("Riddle 6"));
     EXPECT_EQ(Total(*form), QStringLiteral("Total Riddle(s): 30"));
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), QStringLiteral("A\nB\nC"));
+}
+
+TEST_F(Form3Test, SavedTextHoldsTheCollapsedAnswersOfTickedRows) {
+    const auto form = Open();  // answers hidden: the column is collapsed
+    form->PushButton3_Click();
+    form->List().SetTicked(2, true);
+    fake.saveDialog.answers = {folder.Path(QStringLiteral("saved"))};
+    Control<QPushButton>(*form, "PushButton4")->click();
+    QFile saved(folder.Path(QStringLiteral("saved")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().startsWith("Riddles\tAnswers\t\r\n\r\nRiddle 2\tAnswer 2\t\r\n\r\n"));
+    EXPECT_TRUE(messages.errors.isEmpty());
 }
 
 TEST_F(Form3Test, ClosingShowsTheMainWindow) {
