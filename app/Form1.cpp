@@ -5,6 +5,7 @@
 #include "app/ErrorReport.h"
 #include "app/ProgramIcon.h"
 #include "app/Twips.h"
+#include "app/WindowAppearance.h"
 #include "app/WindowFonts.h"
 #include "store/RiddleFile.h"
 
@@ -32,6 +33,9 @@ Form1::Form1(Services services)
     }
     PlaceInTwips(*PushButton1, 120, 120, 7800, 405);
     PlaceInTwips(*PushButton2, 120, 630, 7800, 405);
+    UsePointerRule(*this, pointer_, PointerRule::Default);
+    UsePointerRule(*PushButton1, pointer_, PointerRule::Hand);
+    UsePointerRule(*PushButton2, pointer_, PointerRule::Hand);
     connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
 }
@@ -53,6 +57,7 @@ void Form1::Start() {
 void Form1::Form_Load() {
     ErrorTrap trap(services_.messages, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
     QString cursorPath;
+    trap.Step(1, [&] { ApplySkin(*this, services_.files, SkinFramework1); });
     trap.Step(2, [&] { setWindowTitle(ProductName); });
     trap.Step(3, [&] { cursorPath = services_.files.BesideProgram(HandCursorFile); });
     trap.Step(4, [&] {

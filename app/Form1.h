@@ -3,6 +3,7 @@
 
 #include "app/Files.h"
 #include "app/Messages.h"
+#include "app/SkinFramework.h"
 #include "app/WindowPointer.h"
 #include "store/Connection.h"
 
@@ -50,6 +51,7 @@ private:
 
     Services services_;
     WindowPointer pointer_;
+    SkinFramework SkinFramework1;
     QPushButton* PushButton1;
     QPushButton* PushButton2;
     WindowOpener openQuiz_;

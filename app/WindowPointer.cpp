@@ -2,13 +2,19 @@
 #include "app/WindowPointer.h"
 
 #include <QFile>
+#include <QAbstractScrollArea>
+#include <QEvent>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 
 #include <stdexcept>
 
 void WindowPointer::SetMousePointer(int value) {
+    if (value == value_) {
+        return;  // the rules set the pointer on every mouse move
+    }
     value_ = value;
     std::optional<QCursor> cursor;
     if (value == Busy) {
@@ -26,6 +32,7 @@ void WindowPointer::SetMousePointer(int value) {
 void WindowPointer::SetMouseIcon(const QCursor& picture) {
     picture_ = picture;
     if (value_ == Custom) {
+        value_ = Default;
         SetMousePointer(Custom);
     }
 }
@@ -56,4 +63,46 @@ QCursor LoadCursorFile(const QString& path) {
         throw refuse();
     }
     return QCursor(QPixmap::fromImage(image), word(10), word(12));
+}
+
+namespace {
+
+class PointerRuleFilter final : public QObject {
+public:
+    PointerRuleFilter(QWidget& control, PointerSetting& pointer, PointerRule rule)
+        : QObject(&control), pointer_(pointer), rule_(rule) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseMove && event->type() != QEvent::Enter) {
+            return false;
+        }
+        auto* control = static_cast<QWidget*>(watched);
+        if (rule_ == PointerRule::Default && event->type() == QEvent::MouseMove &&
+            control->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) != nullptr) {
+            return false;
+        }
+        if (pointer_.MousePointer() != PointerSetting::Busy) {
+            pointer_.SetMousePointer(rule_ == PointerRule::Hand ? PointerSetting::Custom
+                                                                : PointerSetting::Default);
+        }
+        return false;
+    }
+
+private:
+    PointerSetting& pointer_;
+    PointerRule rule_;
+};
+
+}  // namespace
+
+void UsePointerRule(QWidget& control, PointerSetting& pointer, PointerRule rule) {
+    auto* filter = new PointerRuleFilter(control, pointer, rule);  // owned by the control
+    control.setMouseTracking(true);
+    control.installEventFilter(filter);
+    // Lists and text boxes receive the mouse in their viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(&control)) {
+        area->viewport()->setMouseTracking(true);
+        area->viewport()->installEventFilter(filter);
+    }
 }

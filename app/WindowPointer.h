@@ -27,3 +27,14 @@ private:
 
 // Reads a Windows .cur file with its hotspot; throws std::runtime_error when it is no cursor.
 QCursor LoadCursorFile(const QString& path);
+
+// The pointer rules a window applies as the mouse moves over its surface and controls. Neither
+// touches the busy pointer.
+enum class PointerRule {
+    Default,  // the normal arrow: the window surface, frames, boxes, labels, the list
+    Hand,     // the custom picture: push buttons
+};
+
+// Applies the rule whenever the mouse moves over the control. A default-rule control leaves the
+// pointer alone while the mouse is over one of its own children, whose rule (or none) decides.
+void UsePointerRule(QWidget& control, PointerSetting& pointer, PointerRule rule);

@@ -4,6 +4,7 @@
 #include "app/ApplicationTitle.h"
 #include "app/ProgramIcon.h"
 #include "app/Twips.h"
+#include "app/WindowAppearance.h"
 #include "app/WindowFonts.h"
 #include "app/WindowText.h"
 #include "browser/AnswerVisibility.h"
@@ -92,6 +93,13 @@ void Form3::BuildControls() {
     setTabOrder(PushButton5, PushButton1);
     Text1->setFocus();
 
+    for (QWidget* control : std::initializer_list<QWidget*>{this, Frame1, Text1, Label1, Label2, Label3, ListView1}) {
+        UsePointerRule(*control, pointer_, PointerRule::Default);
+    }
+    for (QPushButton* button : {PushButton1, PushButton3, PushButton4, PushButton5, PushButton13}) {
+        UsePointerRule(*button, pointer_, PointerRule::Hand);
+    }
+
     connect(Text1, &QLineEdit::textChanged, this, [this] { RunWithoutTrap([this] { Text1_Change(); }); });
     connect(Text1, &QLineEdit::returnPressed, PushButton1, &QPushButton::click);
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
@@ -113,6 +121,7 @@ void Form3::SaveSetting(const QString& key, const QString& value) {
 
 void Form3::Form_Load() {
     ErrorTrap trap = Trap(QStringLiteral("Form_Load"));
+    trap.Step(1, [&] { ApplySystemColors(*this); });
     trap.Step(2, [&] { LoadHandCursor(); });
     trap.Step(3, [&] { Text1->setText(GetSetting(CountKey, DefaultCount)); });
     trap.Step(4, [&] {

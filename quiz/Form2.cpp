@@ -4,6 +4,7 @@
 #include "app/ApplicationTitle.h"
 #include "app/ProgramIcon.h"
 #include "app/Twips.h"
+#include "app/WindowAppearance.h"
 #include "app/WindowFonts.h"
 #include "app/WindowText.h"
 #include "browser/ResultListView.h"
@@ -88,6 +89,16 @@ void Form2::BuildControls() {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
 
+    // Check1 has no rule: over it the pointer stays as the last rule left it.
+    for (QWidget* control : std::initializer_list<QWidget*>{this, Frame1, Frame2, Frame3, Frame4,
+                                                            Text1, Text2, Text3, ListView1}) {
+        UsePointerRule(*control, pointer_, PointerRule::Default);
+    }
+    for (QPushButton* button :
+         {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton13}) {
+        UsePointerRule(*button, pointer_, PointerRule::Hand);
+    }
+
     connect(Text3, &QLineEdit::textChanged, this, [this](const QString& text) { quiz_.guessBox = text; });
     connect(Text3, &QLineEdit::returnPressed, PushButton4, &QPushButton::click);
     connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
@@ -101,6 +112,7 @@ void Form2::BuildControls() {
 void Form2::Form_Load() {
     ErrorTrap trap = Trap(QStringLiteral("Form_Load"));
     trap.Step(1, [&] {
+        ApplySystemColors(*this);
         setWindowIcon(ProgramIcon());
         setWindowTitle(ProductName);
     });

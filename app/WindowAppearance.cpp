@@ -1,0 +1,46 @@
+// Colours follow the desktop theme: a dark theme gives the windows a dark surface.
+#include "app/WindowAppearance.h"
+
+#include "app/Files.h"
+#include "app/SkinFramework.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+void UseSurfaceColor(QWidget& widget, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, color);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+void ApplySystemColors(QWidget& window) {
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    UseSurfaceColor(window, buttonFace);
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(control) || qobject_cast<QCheckBox*>(control) ||
+            qobject_cast<QRadioButton*>(control) || qobject_cast<QGroupBox*>(control)) {
+            UseSurfaceColor(*control, buttonFace);
+        }
+    }
+}
+
+void ApplySkin(QWidget& window, const Files& files, SkinFramework& skin) {
+    const QString path = files.BesideProgram(QStringLiteral("x/o.cjs"));
+    if (!Files::IsNormalFile(path)) {
+        return;
+    }
+    ApplySystemColors(window);
+    skin.LoadSkin(path, QString());
+    skin.SetOptions(skin.Options() | 1);
+    skin.SetSwitch5(true);
+    skin.SetSwitch10(true);
+    skin.ApplyWindow(window);
+}
