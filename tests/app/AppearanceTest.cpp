@@ -1,0 +1,149 @@
+// Skins, theme colours, the hand pointer and the pointer rules.
+#include "app/Form1.h"
+#include "app/SkinFramework.h"
+#include "browser/Form3.h"
+#include "quiz/Form2.h"
+#include "quiz/RandomSource.h"
+#include "store/RiddleFile.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/RiddleFiles.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoRandom final : public RandomSource {
+public:
+    double Next() override { return 0; }
+};
+
+QByteArray SourceFile(const char* path) {
+    QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/") + QString::fromLatin1(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void MoveMouseOver(QWidget& widget, QPoint at = {2, 2}) {
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+class AppearanceTest : public testing::Test {
+protected:
+    AppearanceTest() {
+        folder.MakeRiddleFile(RiddleFile::FileName, NumberedRiddles(3));
+        connection.Open(RiddleFile::ConnectionString(folder.Path(RiddleFile::FileName)));
+    }
+    std::unique_ptr<Form1> StartMain() {
+        auto form = std::make_unique<Form1>(Form1::Services{fake.messages, process, Files(folder.Folder())});
+        form->Start();
+        return form;
+    }
+    WorkingWindowServices Services() {
+        return {fake.messages, fake.settings, fake.saveDialog, fake.spreadsheets, fake.events,
+                Files(folder.Folder()), &connection, [] {}};
+    }
+    void WriteSkin(const QByteArray& sheet) {
+        QDir(folder.Folder()).mkpath(QStringLiteral("x"));
+        folder.WriteBytes(QStringLiteral("x/o.cjs"), sheet);
+    }
+
+    TestFolder folder;
+    Connection connection;
+    FakeWindowServices fake;
+    FakeProcess process;
+    NoRandom random;
+};
+
+TEST_F(AppearanceTest, SkinIsAppliedWhenPresentAndABrokenOneIsReportedOnce) {
+    auto form = StartMain();
+    EXPECT_TRUE(form->styleSheet().isEmpty());
+    EXPECT_FALSE(form->autoFillBackground());
+
+    WriteSkin(SourceFile("data/skin/o.cjs"));
+    form = StartMain();
+    EXPECT_TRUE(form->styleSheet().contains(QStringLiteral("QWidget#Form1")));
+    WriteSkin("QPushButton { color: #123456; }");  // a skin that leaves the surface alone
+    form = StartMain();
+    EXPECT_EQ(form->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    EXPECT_TRUE(fake.messages.errors.isEmpty());
+
+    WriteSkin("QWidget#Form1 { background: red;");
+    form = StartMain();
+    ASSERT_EQ(fake.messages.errors.size(), 1);
+    EXPECT_TRUE(fake.messages.errors[0].contains(QStringLiteral("Form1.Form_Load at line 1")));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->RiddleConnection()->State(), 1);
+}
+
+TEST(SkinFormatTest, CommentsStringsAndBracesMustClose) {
+    EXPECT_TRUE(IsWellFormedStyleSheet(QString()));
+    EXPECT_TRUE(IsWellFormedStyleSheet(QStringLiteral("/* } */ QLabel { font: \"A}\"; }")));
+    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("QLabel { color: red; } }")));
+    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("{ color: red; }")));
+    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("QLabel { color: red; } /* open")));
+    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("QLabel")));
+}
+
+TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndTheBrowserPanelsStayWhite) {
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Button, QColor(40, 44, 52));
+    QApplication::setPalette(dark);
+    Form3 browser(Services());
+    browser.Form_Load();
+    Form2 quiz(Services(), random);
+    quiz.Form_Load();
+    QApplication::setPalette(original);
+
+    EXPECT_EQ(browser.palette().color(QPalette::Window), QColor(40, 44, 52));
+    EXPECT_EQ(browser.findChild<QLabel*>(QStringLiteral("Label2"))->palette().color(QPalette::Window),
+              QColor(Qt::white));
+    EXPECT_EQ(quiz.findChild<QCheckBox*>(QStringLiteral("Check1"))->palette().color(QPalette::Window),
+              QColor(40, 44, 52));
+}
+
+TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAlone) {
+    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), SourceFile("data/HAND-M.CUR"));
+    Form2 quiz(Services(), random);
+    quiz.Form_Load();
+    auto* button = quiz.findChild<QPushButton*>(QStringLiteral("PushButton4"));
+    auto* check = quiz.findChild<QCheckBox*>(QStringLiteral("Check1"));
+
+    MoveMouseOver(*button);
+    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Custom);
+    EXPECT_EQ(quiz.cursor().hotSpot(), QPoint(10, 0));  // the shipped hand, fingertip first
+    MoveMouseOver(*check);
+    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Custom);  // no rule over Check1
+    MoveMouseOver(quiz, {1, 1});
+    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Default);
+
+    quiz.Pointer().SetMousePointer(WindowPointer::Busy);
+    MoveMouseOver(*button);
+    MoveMouseOver(quiz, {1, 1});
+    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Busy);
+    EXPECT_TRUE(fake.messages.errors.isEmpty());
+}
+
+TEST_F(AppearanceTest, UnreadableCursorFileIsReportedOncePerWindow) {
+    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), "not a cursor");
+    Form3 browser(Services());
+    browser.Form_Load();
+    Form2 quiz(Services(), random);
+    quiz.Form_Load();
+    ASSERT_EQ(fake.messages.errors.size(), 2);
+    EXPECT_TRUE(fake.messages.errors[0].contains(QStringLiteral("Form3.Form_Load at line 2")));
+    EXPECT_TRUE(fake.messages.errors[1].contains(QStringLiteral("Form2.Form_Load at line 2")));
+    MoveMouseOver(*quiz.findChild<QPushButton*>(QStringLiteral("PushButton1")));
+    EXPECT_EQ(quiz.cursor().shape(), Qt::ArrowCursor);  // no picture: the custom pointer is the arrow
+}
+
+}  // namespace
