@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class NoRandom final : public RandomSource {
@@ -43,17 +45,25 @@ protected:
         connection.Open(RiddleFile::ConnectionString(folder.Path(RiddleFile::FileName)));
     }
     std::unique_ptr<Form1> StartMain() {
-        auto form = std::make_unique<Form1>(Form1::Services{fake.messages, process, Files(folder.Folder())});
+        auto form = std::make_unique<Form1>(
+            Form1::Services{fake.messages, process, Files(folder.Folder())});
         form->Start();
         return form;
     }
     WorkingWindowServices Services() {
-        return {fake.messages, fake.settings, fake.saveDialog, fake.spreadsheets, fake.events,
-                Files(folder.Folder()), &connection, [] {}};
+        return {fake.messages,
+                fake.settings,
+                fake.saveDialog,
+                fake.spreadsheets,
+                fake.events,
+                Files(folder.Folder()),
+                &connection,
+                [] {
+                }};
     }
     void WriteSkin(const QByteArray& sheet) {
-        QDir(folder.Folder()).mkpath(QStringLiteral("x"));
-        folder.WriteBytes(QStringLiteral("x/o.cjs"), sheet);
+        QDir(folder.Folder()).mkpath(u"x"_s);
+        folder.WriteBytes(u"x/o.cjs"_s, sheet);
     }
 
     TestFolder folder;
@@ -70,27 +80,28 @@ TEST_F(AppearanceTest, SkinIsAppliedWhenPresentAndABrokenOneIsReportedOnce) {
 
     WriteSkin(SourceFile("data/skin/o.cjs"));
     form = StartMain();
-    EXPECT_TRUE(form->styleSheet().contains(QStringLiteral("QWidget#Form1")));
+    EXPECT_TRUE(form->styleSheet().contains(u"QWidget#Form1"_s));
     WriteSkin("QPushButton { color: #123456; }");  // a skin that leaves the surface alone
     form = StartMain();
-    EXPECT_EQ(form->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(form->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Button));
     EXPECT_TRUE(fake.messages.errors.isEmpty());
 
     WriteSkin("QWidget#Form1 { background: red;");
     form = StartMain();
     ASSERT_EQ(fake.messages.errors.size(), 1);
-    EXPECT_TRUE(fake.messages.errors[0].contains(QStringLiteral("Form1.Form_Load at line 1")));
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"Form1.Form_Load at line 1"_s));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->RiddleConnection()->State(), 1);
 }
 
 TEST(SkinFormatTest, CommentsStringsAndBracesMustClose) {
     EXPECT_TRUE(IsWellFormedStyleSheet(QString()));
-    EXPECT_TRUE(IsWellFormedStyleSheet(QStringLiteral("/* } */ QLabel { font: \"A}\"; }")));
-    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("QLabel { color: red; } }")));
-    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("{ color: red; }")));
-    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("QLabel { color: red; } /* open")));
-    EXPECT_FALSE(IsWellFormedStyleSheet(QStringLiteral("QLabel")));
+    EXPECT_TRUE(IsWellFormedStyleSheet(u"/* } */ QLabel { font: \"A}\"; }"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel { color: red; } }"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"{ color: red; }"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel { color: red; } /* open"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel"_s));
 }
 
 TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndTheBrowserPanelsStayWhite) {
@@ -105,18 +116,18 @@ TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndTheBrowserPanelsStayWh
     QApplication::setPalette(original);
 
     EXPECT_EQ(browser.palette().color(QPalette::Window), QColor(40, 44, 52));
-    EXPECT_EQ(browser.findChild<QLabel*>(QStringLiteral("Label2"))->palette().color(QPalette::Window),
+    EXPECT_EQ(browser.findChild<QLabel*>(u"Label2"_s)->palette().color(QPalette::Window),
               QColor(Qt::white));
-    EXPECT_EQ(quiz.findChild<QCheckBox*>(QStringLiteral("Check1"))->palette().color(QPalette::Window),
+    EXPECT_EQ(quiz.findChild<QCheckBox*>(u"Check1"_s)->palette().color(QPalette::Window),
               QColor(40, 44, 52));
 }
 
 TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAlone) {
-    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), SourceFile("data/HAND-M.CUR"));
+    folder.WriteBytes(u"HAND-M.CUR"_s, SourceFile("data/HAND-M.CUR"));
     Form2 quiz(Services(), random);
     quiz.Form_Load();
-    auto* button = quiz.findChild<QPushButton*>(QStringLiteral("PushButton4"));
-    auto* check = quiz.findChild<QCheckBox*>(QStringLiteral("Check1"));
+    auto* button = quiz.findChild<QPushButton*>(u"PushButton4"_s);
+    auto* check = quiz.findChild<QCheckBox*>(u"Check1"_s);
 
     MoveMouseOver(*button);
     EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Custom);
@@ -134,16 +145,17 @@ TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAl
 }
 
 TEST_F(AppearanceTest, UnreadableCursorFileIsReportedOncePerWindow) {
-    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), "not a cursor");
+    folder.WriteBytes(u"HAND-M.CUR"_s, "not a cursor");
     Form3 browser(Services());
     browser.Form_Load();
     Form2 quiz(Services(), random);
     quiz.Form_Load();
     ASSERT_EQ(fake.messages.errors.size(), 2);
-    EXPECT_TRUE(fake.messages.errors[0].contains(QStringLiteral("Form3.Form_Load at line 2")));
-    EXPECT_TRUE(fake.messages.errors[1].contains(QStringLiteral("Form2.Form_Load at line 2")));
-    MoveMouseOver(*quiz.findChild<QPushButton*>(QStringLiteral("PushButton1")));
-    EXPECT_EQ(quiz.cursor().shape(), Qt::ArrowCursor);  // no picture: the custom pointer is the arrow
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"Form3.Form_Load at line 2"_s));
+    EXPECT_TRUE(fake.messages.errors[1].contains(u"Form2.Form_Load at line 2"_s));
+    MoveMouseOver(*quiz.findChild<QPushButton*>(u"PushButton1"_s));
+    EXPECT_EQ(quiz.cursor().shape(),
+              Qt::ArrowCursor);  // no picture: the custom pointer is the arrow
 }
 
 }  // namespace

@@ -7,16 +7,17 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(ErrorReportTest, TextHasLocationLineAndTwoLoneCarriageReturns) {
-    EXPECT_EQ(ErrorReportText(QStringLiteral("Form3"), QStringLiteral("PushButton1_Click"),
-                              QStringLiteral("Disk full"), 4),
+    EXPECT_EQ(ErrorReportText(u"Form3"_s, u"PushButton1_Click"_s, u"Disk full"_s, 4),
               QStringLiteral("Disk full\r\nin Lumivex2021/08/31.Form3.PushButton1_Click at line 4"
                              "\r\rPlease email screenshot of this message to ") +
                   SupportAddress);
-    EXPECT_TRUE(ErrorReportText(QStringLiteral("Form1"), QStringLiteral("Form_Load"), {}, 0)
-                    .startsWith(QStringLiteral("\r\nin Lumivex2021/08/31.Form1.Form_Load at line 0")));
+    EXPECT_TRUE(ErrorReportText(u"Form1"_s, u"Form_Load"_s, {}, 0)
+                    .startsWith(u"\r\nin Lumivex2021/08/31.Form1.Form_Load at line 0"_s));
 }
 
 void HalfDoneRoutine(int& reached) {
@@ -27,7 +28,7 @@ void HalfDoneRoutine(int& reached) {
 
 TEST(ErrorTrapTest, ReportsEachFailingStepAndResumesWithTheNext) {
     FakeMessages messages;
-    ErrorTrap trap(messages, QStringLiteral("Form2"), QStringLiteral("PushButton4_Click"));
+    ErrorTrap trap(messages, u"Form2"_s, u"PushButton4_Click"_s);
     int reached = 0;
     std::vector<int> ran;
     EXPECT_TRUE(trap.Step(1, [&] { ran.push_back(1); }));
@@ -38,24 +39,24 @@ TEST(ErrorTrapTest, ReportsEachFailingStepAndResumesWithTheNext) {
     EXPECT_EQ(ran, (std::vector<int>{1, 3}));
     ASSERT_EQ(messages.errors.size(), 2);
     EXPECT_TRUE(messages.errors[0].startsWith(
-        QStringLiteral("routine failed\r\nin Lumivex2021/08/31.Form2.PushButton4_Click at line 2\r\r")));
-    EXPECT_TRUE(messages.errors[1].contains(QStringLiteral(" at line 4\r\r")));
+        u"routine failed\r\nin Lumivex2021/08/31.Form2.PushButton4_Click at line 2\r\r"_s));
+    EXPECT_TRUE(messages.errors[1].contains(u" at line 4\r\r"_s));
     EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 TEST(ApplicationTitleTest, DropsTheLastWordThenWordsUntilFortyCharacters) {
-    EXPECT_EQ(ApplicationTitleFor(ProductName), QStringLiteral("Quorvane"));
-    EXPECT_EQ(ApplicationTitleFor(QStringLiteral("Short Name Here")), QStringLiteral("Short Name"));
+    EXPECT_EQ(ApplicationTitleFor(ProductName), u"Quorvane"_s);
+    EXPECT_EQ(ApplicationTitleFor(u"Short Name Here"_s), u"Short Name"_s);
     // 39 characters after the first cut: one word goes.
-    EXPECT_EQ(ApplicationTitleFor(QStringLiteral("aaaaaaaaaa bbbbbbbbbb cccccccccc dddddd e")),
-              QStringLiteral("aaaaaaaaaa bbbbbbbbbb cccccccccc dddddd"));
+    EXPECT_EQ(ApplicationTitleFor(u"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddd e"_s),
+              u"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddd"_s);
     // 43 characters after the first cut: a second word goes.
-    EXPECT_EQ(ApplicationTitleFor(QStringLiteral("aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddddd e")),
-              QStringLiteral("aaaaaaaaaa bbbbbbbbbb cccccccccc"));
-    EXPECT_EQ(ApplicationTitleFor(QStringLiteral("Quorvane")), QStringLiteral("Quorvane"));
-    EXPECT_EQ(ApplicationTitleFor(QString(50, u'x') + QStringLiteral(" y")), QString(40, u'x'));
+    EXPECT_EQ(ApplicationTitleFor(u"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddddd e"_s),
+              u"aaaaaaaaaa bbbbbbbbbb cccccccccc"_s);
+    EXPECT_EQ(ApplicationTitleFor(u"Quorvane"_s), u"Quorvane"_s);
+    EXPECT_EQ(ApplicationTitleFor(QString(50, u'x') + u" y"_s), QString(40, u'x'));
     SetApplicationTitle();
-    EXPECT_EQ(ApplicationTitle(), QStringLiteral("Quorvane"));
+    EXPECT_EQ(ApplicationTitle(), u"Quorvane"_s);
 }
 
 }  // namespace

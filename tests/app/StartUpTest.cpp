@@ -16,6 +16,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A real .cur file: an icon file whose directory says "cursor" and carries the hotspot.
@@ -35,11 +37,14 @@ QByteArray CursorFileBytes(int hotX, int hotY) {
 class StartUpTest : public testing::Test {
 protected:
     std::unique_ptr<Form1> Start() {
-        auto form = std::make_unique<Form1>(Form1::Services{messages, process, Files(folder.Folder())});
+        auto form =
+            std::make_unique<Form1>(Form1::Services{messages, process, Files(folder.Folder())});
         form->Start();
         return form;
     }
-    QString RiddleFilePath() const { return QDir::toNativeSeparators(folder.Path(RiddleFile::FileName)); }
+    QString RiddleFilePath() const {
+        return QDir::toNativeSeparators(folder.Path(RiddleFile::FileName));
+    }
     void MakeRiddleFile(const QString& password = {}) {
         folder.MakeRiddleFile(RiddleFile::FileName, NumberedRiddles(3), password);
     }
@@ -51,12 +56,12 @@ protected:
 
 TEST_F(StartUpTest, MissingRiddleFileShowsOneMessageAndEndsBeforeAnyWindow) {
     const auto form = Start();
-    EXPECT_EQ(messages.messages, QStringList{RiddleFilePath() + QStringLiteral(" not found.")});
+    EXPECT_EQ(messages.messages, QStringList{RiddleFilePath() + u" not found."_s});
     EXPECT_TRUE(messages.errors.isEmpty());
     EXPECT_EQ(process.ends, 1);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->RiddleConnection(), nullptr);
-    EXPECT_EQ(ApplicationTitle(), QStringLiteral("Quorvane"));  // the message box's title
+    EXPECT_EQ(ApplicationTitle(), u"Quorvane"_s);  // the message box's title
 }
 
 TEST_F(StartUpTest, FolderNamedLikeTheRiddleFileCountsAsMissing) {
@@ -68,10 +73,11 @@ TEST_F(StartUpTest, FolderNamedLikeTheRiddleFileCountsAsMissing) {
 }
 
 TEST_F(StartUpTest, UnopenableFileGivesOneReportThenTheMainWindow) {
-    MakeRiddleFile(QStringLiteral("not the program's password"));
+    MakeRiddleFile(u"not the program's password"_s);
     const auto form = Start();
     ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("\r\nin Lumivex2021/08/31.Form1.Form_Load at line 9\r\r")))
+    EXPECT_TRUE(
+        messages.errors[0].contains(u"\r\nin Lumivex2021/08/31.Form1.Form_Load at line 9\r\r"_s))
         << messages.errors[0].toStdString();
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(process.ends, 0);
@@ -93,7 +99,7 @@ TEST_F(StartUpTest, GoodFileOpensTheConnectionSilently) {
 
 TEST_F(StartUpTest, HandCursorFileIsLoadedWithItsHotspotOrReportedOnce) {
     MakeRiddleFile();
-    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), CursorFileBytes(3, 5));
+    folder.WriteBytes(u"HAND-M.CUR"_s, CursorFileBytes(3, 5));
     auto form = Start();
     EXPECT_TRUE(messages.errors.isEmpty());
     form->Pointer().SetMousePointer(WindowPointer::Custom);
@@ -101,10 +107,10 @@ TEST_F(StartUpTest, HandCursorFileIsLoadedWithItsHotspotOrReportedOnce) {
     form->Pointer().SetMousePointer(WindowPointer::Busy);
     EXPECT_EQ(form->cursor().shape(), Qt::WaitCursor);
 
-    folder.WriteBytes(QStringLiteral("HAND-M.CUR"), "not a cursor");
+    folder.WriteBytes(u"HAND-M.CUR"_s, "not a cursor");
     form = Start();
     ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form1.Form_Load at line 4")));
+    EXPECT_TRUE(messages.errors[0].contains(u"Form1.Form_Load at line 4"_s));
     EXPECT_EQ(form->RiddleConnection()->State(), 1);  // the rest of the start-up ran
 }
 
@@ -114,15 +120,15 @@ TEST_F(StartUpTest, ButtonsOpenAWorkingWindowAndHideTheMainWindow) {
     int quizOpened = 0;
     form->SetWorkingWindows([&] { ++quizOpened; },
                             [] { throw std::runtime_error("browser failed to open"); });
-    form->findChild<QPushButton*>(QStringLiteral("PushButton1"))->click();
+    form->findChild<QPushButton*>(u"PushButton1"_s)->click();
     EXPECT_EQ(quizOpened, 1);
     EXPECT_FALSE(form->isVisible());
 
     form->show();
-    form->findChild<QPushButton*>(QStringLiteral("PushButton2"))->click();
+    form->findChild<QPushButton*>(u"PushButton2"_s)->click();
     ASSERT_EQ(messages.errors.size(), 1);
     EXPECT_TRUE(messages.errors[0].startsWith(
-        QStringLiteral("browser failed to open\r\nin Lumivex2021/08/31.Form1.PushButton2_Click at line 1")));
+        u"browser failed to open\r\nin Lumivex2021/08/31.Form1.PushButton2_Click at line 1"_s));
     EXPECT_FALSE(form->isVisible());  // the handler went on with its next step
 
     form->show();

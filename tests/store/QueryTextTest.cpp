@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Accepted {
@@ -73,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"Exponent", "select top 1e3 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
         Refused{"Grouping", "select top 1,000 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
         Refused{"Million", "select top 1000000 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"HugeNumber", "select top 99999999999999999999 * from tblRiddles ORDER BY Rnd([id])",
-                NotWhole},
+        Refused{"HugeNumber",
+                "select top 99999999999999999999 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
         Refused{"Sign", "select top +5 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
         Refused{"Injection",
                 "select top 1 * from tblRiddles; drop table tblRiddles; select top 1 * from "
@@ -83,18 +85,17 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"MissingCount", "select top * from tblRiddles ORDER BY Rnd([id])", NotWhole},
         Refused{"TopWithoutOrder", "select top 5 * from tblRiddles", Unknown},
         Refused{"OtherTable", "select * from sqlite_master", Unknown},
-        Refused{"Columns", "select riddle from tblRiddles", Unknown},
-        Refused{"Empty", "", Unknown},
+        Refused{"Columns", "select riddle from tblRiddles", Unknown}, Refused{"Empty", "", Unknown},
         Refused{"Delete", "delete from tblRiddles", Unknown}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConnectionStringTest, ReadsPathAndPasswordAsTheStartUpWritesThem) {
-    const ConnectionSettings settings = ParseConnectionString(QStringLiteral(
-        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source= /opt/a;b c/dbRiddles.mdb;"
-        "JET OLEDB:Database Password=lanternquietmoss"));
-    EXPECT_EQ(settings.dataSource, QStringLiteral("/opt/a;b c/dbRiddles.mdb"));
-    EXPECT_EQ(settings.password, QStringLiteral("lanternquietmoss"));
-    EXPECT_THROW(ParseConnectionString(QStringLiteral("Provider=x;Password=y")), StoreError);
+    const ConnectionSettings settings = ParseConnectionString(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source= /opt/a;b c/dbRiddles.mdb;"
+                       "JET OLEDB:Database Password=lanternquietmoss"));
+    EXPECT_EQ(settings.dataSource, u"/opt/a;b c/dbRiddles.mdb"_s);
+    EXPECT_EQ(settings.password, u"lanternquietmoss"_s);
+    EXPECT_THROW(ParseConnectionString(u"Provider=x;Password=y"_s), StoreError);
 }
 
 }  // namespace

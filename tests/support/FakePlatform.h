@@ -92,7 +92,9 @@ public:
     };
     explicit FakeSpreadsheet(Log& log) : log_(log) {}
     void AddWorkbook() override { Record(QStringLiteral("workbook")); }
-    void SetHeaderCell(int r, int c, const QString& t) override { Record(Cell(u"header", r, c, t)); }
+    void SetHeaderCell(int r, int c, const QString& t) override {
+        Record(Cell(u"header", r, c, t));
+    }
     void SetCellValue(int r, int c, const QString& t) override { Record(Cell(u"cell", r, c, t)); }
     void AutofitColumn(int c) override { Record(QStringLiteral("fit %1").arg(c)); }
     void AutofitAllColumns() override { Record(QStringLiteral("fit all")); }

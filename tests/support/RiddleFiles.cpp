@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 TestFolder::TestFolder() : folder_(dir_.path()) {
     if (!dir_.isValid()) {
         throw std::runtime_error("cannot make a temporary folder");
@@ -38,7 +40,7 @@ QString TestFolder::WriteBytes(const QString& name, const QByteArray& bytes) con
 std::vector<RiddleRecord> NumberedRiddles(int count) {
     std::vector<RiddleRecord> rows;
     for (int i = 1; i <= count; ++i) {
-        rows.push_back({i, QStringLiteral("Riddle %1").arg(i), QStringLiteral("Answer %1").arg(i)});
+        rows.push_back({i, u"Riddle %1"_s.arg(i), u"Answer %1"_s.arg(i)});
     }
     return rows;
 }

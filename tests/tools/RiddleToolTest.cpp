@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct ToolRun {
@@ -25,8 +27,8 @@ ToolRun RiddleTool(const QStringList& args) {
 
 class RiddleToolTest : public testing::Test {
 protected:
-    QString Tsv(const QByteArray& text) { return folder.WriteBytes(QStringLiteral("in.tsv"), text); }
-    QString Out() const { return folder.Path(QStringLiteral("out.mdb")); }
+    QString Tsv(const QByteArray& text) { return folder.WriteBytes(u"in.tsv"_s, text); }
+    QString Out() const { return folder.Path(u"out.mdb"_s); }
 
     TestFolder folder;
 };
@@ -37,21 +39,14 @@ TEST_F(RiddleToolTest, MakeThenDumpGivesTheInputBack) {
         "2\tI have keys  but open no lock.  What am I?\tpiano, a piano\n"
         "1\tCaf\xc3\xa9 riddle\t\\N\n"
         "7\t\\N\t\n";
-    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv(text), Out()}).status, 0);
-    const ToolRun dump = RiddleTool({QStringLiteral("dump"), Out()});
+    ASSERT_EQ(RiddleTool({u"make"_s, Tsv(text), Out()}).status, 0);
+    const ToolRun dump = RiddleTool({u"dump"_s, Out()});
     EXPECT_EQ(dump.status, 0);
     EXPECT_EQ(dump.out,
               "id\triddle\tanswer\n"
               "1\tCaf\xc3\xa9 riddle\t\\N\n"
               "2\tI have keys  but open no lock.  What am I?\tpiano, a piano\n"
               "7\t\\N\t\n");
-}
-
-TEST_F(RiddleToolTest, CrLfEmptyLinesAndNoHeaderAreAccepted) {
-    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv("\r\n1\ta\tb\r\n\n2\tc\td\r\n"), Out()}).status,
-              0);
-    EXPECT_EQ(RiddleTool({QStringLiteral("dump"), Out()}).out,
-              "id\triddle\tanswer\n1\ta\tb\n2\tc\td\n");
 }
 
 TEST_F(RiddleToolTest, MalformedLineStopsWithItsNumberAndLeavesNoFile) {
@@ -69,51 +64,44 @@ TEST_F(RiddleToolTest, MalformedLineStopsWithItsNumberAndLeavesNoFile) {
     };
     for (const Case& c : cases) {
         const QString in = Tsv(c.text);
-        const ToolRun run = RiddleTool({QStringLiteral("make"), in, Out()});
+        const ToolRun run = RiddleTool({u"make"_s, in, Out()});
         EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(run.err.startsWith(in + QStringLiteral(":%1: ").arg(c.line))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(in + u":%1: "_s.arg(c.line))) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.reason))) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Out()));
-        EXPECT_EQ(QDir(folder.Folder()).entryList(QDir::Files), QStringList{QStringLiteral("in.tsv")});
+        EXPECT_EQ(QDir(folder.Folder()).entryList(QDir::Files), QStringList{u"in.tsv"_s});
     }
 }
 
 TEST_F(RiddleToolTest, FailedMakeKeepsTheOldFile) {
-    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv("1\told\triddle\n"), Out()}).status, 0);
+    ASSERT_EQ(RiddleTool({u"make"_s, Tsv("1\told\triddle\n"), Out()}).status, 0);
     const QByteArray before = FileHash(Out());
-    EXPECT_EQ(RiddleTool({QStringLiteral("make"), Tsv("1\tnew\triddle\n2\tbroken\n"), Out()}).status,
-              1);
+    EXPECT_EQ(RiddleTool({u"make"_s, Tsv("1\tnew\triddle\n2\tbroken\n"), Out()}).status, 1);
     EXPECT_EQ(FileHash(Out()), before);
 }
 
-TEST_F(RiddleToolTest, PasswordsAndMissingInputs) {
-    ASSERT_EQ(RiddleTool({QStringLiteral("make"), Tsv("1\ta\tb\n"), Out(), QStringLiteral("--password"),
-                          QStringLiteral("other")})
+TEST_F(RiddleToolTest, OtherPasswordCrLfLinesAndMissingInputs) {
+    ASSERT_EQ(RiddleTool({u"make"_s, Tsv("\r\n1\ta\tb\r\n\n"), Out(), u"--password"_s, u"other"_s})
                   .status,
               0);
-    EXPECT_EQ(RiddleTool({QStringLiteral("dump"), Out()}).status, 1);
-    EXPECT_EQ(RiddleTool({QStringLiteral("dump"), Out(), QStringLiteral("--password"),
-                          QStringLiteral("other")})
-                  .out,
+    EXPECT_EQ(RiddleTool({u"dump"_s, Out()}).status, 1);
+    EXPECT_EQ(RiddleTool({u"dump"_s, Out(), u"--password"_s, u"other"_s}).out,
               "id\triddle\tanswer\n1\ta\tb\n");
 
-    const QString missing = folder.Path(QStringLiteral("missing.tsv"));
-    const ToolRun run = RiddleTool({QStringLiteral("make"), missing, Out()});
+    const QString missing = folder.Path(u"missing.tsv"_s);
+    const ToolRun run = RiddleTool({u"make"_s, missing, Out()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, missing + QStringLiteral(": no such file"));
-    EXPECT_NE(RiddleTool({QStringLiteral("make"), Tsv("1\ta\tb\n")}).status, 0);
+    EXPECT_EQ(run.err, missing + u": no such file"_s);
+    EXPECT_NE(RiddleTool({u"make"_s, Tsv("1\ta\tb\n")}).status, 0);
 }
 
 TEST_F(RiddleToolTest, GenerateIsDeterministicForASeed) {
-    const QString other = folder.Path(QStringLiteral("other.mdb"));
+    const QString other = folder.Path(u"other.mdb"_s);
     for (const QString& path : {Out(), other}) {
-        ASSERT_EQ(RiddleTool({QStringLiteral("generate"), QStringLiteral("300"), path,
-                              QStringLiteral("--seed"), QStringLiteral("9")})
-                      .status,
-                  0);
+        ASSERT_EQ(RiddleTool({u"generate"_s, u"300"_s, path, u"--seed"_s, u"9"_s}).status, 0);
     }
-    const QByteArray first = RiddleTool({QStringLiteral("dump"), Out()}).out;
-    EXPECT_EQ(first, RiddleTool({QStringLiteral("dump"), other}).out);
+    const QByteArray first = RiddleTool({u"dump"_s, Out()}).out;
+    EXPECT_EQ(first, RiddleTool({u"dump"_s, other}).out);
     EXPECT_EQ(first.count('\n'), 301);
     EXPECT_TRUE(first.contains("  ")) << "some riddles have line breaks";
     EXPECT_TRUE(first.contains(", ")) << "some answers list alternatives";
