@@ -20,7 +20,7 @@ Connection& WorkingWindowServices::RiddleConnection() const {
 WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services)
     : services_(std::move(services)),
       pointer_(*this),
-      list_(this),
+      list_(),
       ListView1(new ResultListView(list_, this)) {
     setObjectName(name);
     setFont(ArialBold(WindowPoints));
@@ -51,23 +51,42 @@ void WorkingWindow::ListView1_DblClick() {
     }
 }
 
+template <typename Export>
+void WorkingWindow::RunExport(Export&& exportRows) {
+    ++exportsRunning_;
+    exportRows(list_.Snapshot());
+    if (--exportsRunning_ == 0 && discardWhenIdle_) {
+        deleteLater();
+    }
+}
+
 void WorkingWindow::SaveResultsAsText(const QString& handler) {
     ErrorTrap trap = Trap(handler);
-    const ResultSnapshot rows = list_.Snapshot();
-    ::SaveResultsAsText(rows, lastTextFile_, services_.saveDialog, pointer_, services_.events, trap);
+    RunExport([&](const ResultSnapshot& rows) {
+        ::SaveResultsAsText(rows, lastTextFile_, services_.saveDialog, pointer_, services_.events,
+                            trap);
+    });
 }
 
 void WorkingWindow::PushButton13_Click() {
     ErrorTrap trap = Trap(QStringLiteral("PushButton13_Click"));
-    const ResultSnapshot rows = list_.Snapshot();
-    SendResultsToSpreadsheet(rows, services_.spreadsheets, services_.messages, pointer_,
-                             services_.events, trap);
+    RunExport([&](const ResultSnapshot& rows) {
+        SendResultsToSpreadsheet(rows, services_.spreadsheets, services_.messages, pointer_,
+                                 services_.events, trap);
+    });
 }
 
 void WorkingWindow::Form_QueryUnload() {
     ErrorTrap trap = Trap(QStringLiteral("Form_QueryUnload"));
     trap.Step(1, [&] { services_.showMainWindow(); });
-    trap.Step(2, [&] { deleteLater(); });
+    trap.Step(2, [&] {
+        if (exportsRunning_ > 0) {
+            hide();
+            discardWhenIdle_ = true;
+        } else {
+            deleteLater();
+        }
+    });
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event) {

@@ -64,5 +64,12 @@ protected:
     ResultListView* ListView1;
 
 private:
+    // Runs an export, which lets window events run: a close meanwhile must not delete the window
+    // under the export's feet, so the window is discarded once the export is over.
+    template <typename Export>
+    void RunExport(Export&& exportRows);
+
     QString lastTextFile_;  // the save dialog starts from the name chosen last time
+    int exportsRunning_ = 0;
+    bool discardWhenIdle_ = false;
 };

@@ -5,7 +5,9 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -209,6 +211,26 @@ TEST_F(Form3Test, SavedTextHoldsTheCollapsedAnswersOfTickedRows) {
     EXPECT_TRUE(
         saved.readAll().startsWith("Riddles\tAnswers\t\r\n\r\nRiddle 2\tAnswer 2\t\r\n\r\n"));
     EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(Form3Test, ClosingDuringAnExportDiscardsTheWindowOnlyAfterIt) {
+    Form3* form = Open().release();  // the window discards itself
+    QPointer<Form3> alive(form);
+    form->PushButton3_Click();
+    form->List().SetAllTicked(true);
+    fake.saveDialog.answers = {folder.Path(u"saved"_s)};
+    fake.events.runAt = 5;
+    fake.events.during = [form] {  // the user closes the window while events run
+        form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    Control<QPushButton>(*form, "PushButton4")->click();
+    ASSERT_TRUE(alive);
+    EXPECT_EQ(mainShown, 1);
+    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+    EXPECT_TRUE(QFile::exists(folder.Path(u"saved"_s)));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
 }
 
 }  // namespace
