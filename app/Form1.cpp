@@ -47,11 +47,12 @@ void Form1::SetWorkingWindows(WindowOpener openQuiz, WindowOpener openBrowser) {
     openBrowser_ = std::move(openBrowser);
 }
 
-void Form1::Start() {
+bool Form1::Start() {
     Form_Load();
     if (!ended_) {
         show();
     }
+    return !ended_;
 }
 
 void Form1::Form_Load() {

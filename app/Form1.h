@@ -31,8 +31,9 @@ public:
 
     void SetWorkingWindows(WindowOpener openQuiz, WindowOpener openBrowser);
 
-    // Runs the start-up and shows the window, unless the start-up ended the program.
-    void Start();
+    // Runs the start-up and shows the window, unless the start-up ended the program; returns
+    // whether the program goes on.
+    bool Start();
 
     // The program's one connection to its riddle file; absent until the start-up creates it.
     Connection* RiddleConnection() const { return riddleConnection_.get(); }

@@ -29,7 +29,7 @@ void QtMessages::ShowErrorBox(const QString& text) {
 }
 
 void SystemProcess::EndProgram() {
-    std::exit(EXIT_SUCCESS);
+    QCoreApplication::exit(EXIT_SUCCESS);
 }
 
 QString QtSaveDialog::AskFileName(const QString& title, const QString& filters,

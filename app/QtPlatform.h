@@ -14,9 +14,11 @@ public:
     void ShowErrorBox(const QString& text) override;
 };
 
+// Ends the event loop, so the program returns from main; before the loop runs, the caller
+// simply does not start it.
 class SystemProcess final : public ProcessControl {
 public:
-    [[noreturn]] void EndProgram() override;
+    void EndProgram() override;
 };
 
 // The desktop's save dialog, started from the name chosen last time.

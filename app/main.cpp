@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <cstdlib>
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QtMessages messages;
@@ -47,6 +49,8 @@ int main(int argc, char** argv) {
     };
     form1.SetWorkingWindows(openQuiz, openBrowser);
 
-    form1.Start();
+    if (!form1.Start()) {
+        return EXIT_SUCCESS;
+    }
     return QApplication::exec();
 }

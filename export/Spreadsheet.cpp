@@ -6,17 +6,12 @@
 #include "app/PointerSetting.h"
 
 bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messages& messages) {
-    bool created = false;
-    try {
-        created = provider.Create() != nullptr;  // released at once, never shown
-    } catch (const std::exception&) {
-        // Not being able to start one is the answer this check looks for, not a failure.
-    }
-    if (!created) {
+    const bool available = provider.Available();
+    if (!available) {
         messages.ShowMessage(QStringLiteral("Excel is not installed on this computer. You need to "
                                             "have it installed to use this software without error."));
     }
-    return created;
+    return available;
 }
 
 void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& provider,

@@ -19,7 +19,7 @@ public:
     virtual void AddWorkbook() = 0;
     virtual void SetHeaderCell(int row, int column, const QString& text) = 0;
     virtual void SetCellValue(int row, int column, const QString& text) = 0;
-    // Fits one column, or with column 0 every column, to what it holds so far.
+    // Fits one column to what it holds so far.
     virtual void AutofitColumn(int column) = 0;
     virtual void AutofitAllColumns() = 0;
     // Hands the workbook to the user, unsaved.
@@ -29,13 +29,15 @@ public:
 class SpreadsheetProvider {
 public:
     virtual ~SpreadsheetProvider() = default;
-    // A new, not yet visible application; throws when no spreadsheet program can be started.
+    // Whether an application can be created at all: a spreadsheet program is installed.
+    virtual bool Available() = 0;
+    // A new, not yet visible application; throws when none can be started.
     virtual std::unique_ptr<SpreadsheetApplication> Create() = 0;
 };
 
 inline constexpr int MaxSpreadsheetRows = 65000;
 
-// True when an application can be created; shows the first "not installed" message otherwise.
+// True when a spreadsheet program is there; shows the first "not installed" message otherwise.
 bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messages& messages);
 
 // "Send Results To Excel": header row, then sheet row n + 1 for list row n, empty for a row that

@@ -139,6 +139,9 @@ void XlsxSpreadsheet::SetCellValue(int row, int column, const QString& text) {
 }
 
 void XlsxSpreadsheet::AutofitColumn(int column) {
+    if (column < 1) {
+        Fail(QStringLiteral("There is no column %1 to fit.").arg(column));
+    }
     const std::vector<double> fitted = FittedWidths(rows_, column);
     widths_.resize(std::max(widths_.size(), fitted.size()));
     widths_[static_cast<size_t>(column - 1)] = fitted[static_cast<size_t>(column - 1)];
@@ -162,9 +165,14 @@ void XlsxSpreadsheet::SetVisible(bool visible) {
     QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz"));
     writtenFile_ = QDir(folder_).filePath(QStringLiteral("Results %1.xlsx").arg(stamp));
-    WriteXlsx(writtenFile_, rows_, widths_);
-    if (!lookup_.startDetached(program_.program, program_.arguments + QStringList{writtenFile_})) {
-        Fail(QStringLiteral("%1 could not be started.").arg(program_.program));
+    try {
+        WriteXlsx(writtenFile_, rows_, widths_);
+        if (!lookup_.startDetached(program_.program, program_.arguments + QStringList{writtenFile_})) {
+            Fail(QStringLiteral("%1 could not be started.").arg(program_.program));
+        }
+    } catch (...) {
+        QFile::remove(writtenFile_);  // no one will open it
+        throw;
     }
 }
 

@@ -53,7 +53,13 @@ Database::Database(const QString& path, const QString& password, Access access) 
     }
     sqlite3_extended_result_codes(db_, 1);
     const QByteArray key = password.toUtf8();
-    Check(sqlite3_key(db_, key.constData(), static_cast<int>(key.size())));
+    if (const int keyed = sqlite3_key(db_, key.constData(), static_cast<int>(key.size()));
+        keyed != SQLITE_OK) {
+        const QString description = Describe(keyed, path_, sqlite3_errmsg(db_));
+        sqlite3_close(db_);  // the destructor does not run for a constructor that throws
+        db_ = nullptr;
+        throw StoreError(description);
+    }
 }
 
 Database::~Database() {

@@ -19,7 +19,7 @@ class Statement;
 class Database final {
 public:
     // Opens and keys the file. A wrong key or a file that is no database is only noticed by
-    // the first statement, which is why Open reads the schema before it returns.
+    // the first statement that reads it.
     Database(const QString& path, const QString& password, Access access);
     ~Database();
     Database(const Database&) = delete;

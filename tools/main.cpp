@@ -49,7 +49,7 @@ constexpr const char* GenerateHelp =
     "\n"
     "  --seed S   a whole number; 1 when not given\n";
 
-constexpr qint64 MaxGenerated = 100'000'000;
+constexpr quint64 MaxGenerated = 100'000'000;
 
 struct Arguments {
     QStringList positional;
@@ -82,15 +82,14 @@ Arguments Parse(const QStringList& args) {
     return parsed;
 }
 
-template <typename Number>
-Number ParseNumber(const QString& text, const char* what) {
+quint64 ParseNumber(const QString& text, const char* what, quint64 max) {
     bool ok = false;
     const qulonglong value = text.toULongLong(&ok);
-    if (!ok || text.startsWith(u'+') || text.trimmed() != text) {
-        throw UsageError(std::string(what) + " must be a whole number, not \"" +
-                         text.toStdString() + "\"");
+    if (!ok || text.startsWith(u'+') || text.trimmed() != text || value > max) {
+        throw UsageError(std::string(what) + " must be a whole number from 0 to " +
+                         std::to_string(max) + ", not \"" + text.toStdString() + "\"");
     }
-    return static_cast<Number>(value);
+    return value;
 }
 
 int Run(const QString& command, const Arguments& args) {
@@ -121,12 +120,9 @@ int Run(const QString& command, const Arguments& args) {
         if (args.password) {
             throw UsageError("generate takes no --password");
         }
-        const auto count = ParseNumber<qint64>(args.positional[0], "COUNT");
-        if (count > MaxGenerated) {
-            throw UsageError("COUNT may be at most 100000000");
-        }
-        GenerateRiddleFile(count, args.positional[1],
-                           args.seed ? ParseNumber<quint64>(*args.seed, "the seed") : 1, password);
+        const auto count = static_cast<qint64>(ParseNumber(args.positional[0], "COUNT", MaxGenerated));
+        const quint64 seed = args.seed ? ParseNumber(*args.seed, "the seed", ~quint64{0}) : 1;
+        GenerateRiddleFile(count, args.positional[1], seed, password);
     } else {
         throw UsageError("unknown command " + command.toStdString());
     }

@@ -115,6 +115,7 @@ private:
 
 class FakeSpreadsheets final : public SpreadsheetProvider {
 public:
+    bool Available() override { return installed; }
     std::unique_ptr<SpreadsheetApplication> Create() override {
         ++created;
         if (!installed) {
