@@ -48,7 +48,7 @@ private:
 
 void NoteUnreportedFailure(const char* description) noexcept;
 
-// Handlers without a trap (the count box, list clicks, pointer moves) report nothing; their
+// Handlers without a trap (the count box, list clicks and double-clicks) report nothing; their
 // failure ends the handler there. It is noted on the console, since the event loop that called
 // the handler cannot carry an exception.
 template <typename Work>

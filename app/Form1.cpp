@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString HandCursorFile = QStringLiteral("HAND-M.CUR");
-
 }  // namespace
 
 Form1::Form1(Services services)
@@ -57,15 +55,9 @@ bool Form1::Start() {
 
 void Form1::Form_Load() {
     ErrorTrap trap(services_.messages, QStringLiteral("Form1"), QStringLiteral("Form_Load"));
-    QString cursorPath;
     trap.Step(1, [&] { ApplySkin(*this, services_.files, SkinFramework1); });
     trap.Step(2, [&] { setWindowTitle(ProductName); });
-    trap.Step(3, [&] { cursorPath = services_.files.BesideProgram(HandCursorFile); });
-    trap.Step(4, [&] {
-        if (Files::FileExists(cursorPath)) {
-            pointer_.SetMouseIcon(LoadCursorFile(cursorPath));
-        }
-    });
+    trap.Step(4, [&] { LoadHandCursor(services_.files, pointer_); });
     trap.Step(5, [&] { setWindowIcon(ProgramIcon()); });
     trap.Step(6, [&] { SetApplicationTitle(); });
 

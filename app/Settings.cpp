@@ -4,7 +4,8 @@
 // file system each time would cost more than the load itself.
 #include "app/Settings.h"
 
-#include <QRegularExpression>
+#include "app/NumberText.h"
+
 #include <QSettings>
 
 #include <stdexcept>
@@ -45,13 +46,12 @@ void IniSettingsStore::SaveSetting(const QString& application, const QString& se
 }
 
 double SettingAsNumber(const QString& key, const QString& text) {
-    static const QRegularExpression decimal(
-        QStringLiteral(R"(^ *[+-]?(?:[0-9]+(?:\.[0-9]*)?|\.[0-9]+)(?:[eE][+-]?[0-9]+)? *$)"));
-    if (!decimal.match(text).hasMatch()) {
+    const std::optional<double> number = ReadAsNumber(text);
+    if (!number) {
         throw std::runtime_error(
             QStringLiteral("The stored setting \"%1\" is \"%2\", which is not a number.")
                 .arg(key, text)
                 .toStdString());
     }
-    return text.trimmed().toDouble();
+    return *number;
 }

@@ -10,16 +10,12 @@
 #include <QLabel>
 #include <QRadioButton>
 
-namespace {
-
 void UseSurfaceColor(QWidget& widget, const QColor& color) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, color);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }
-
-}  // namespace
 
 void ApplySystemColors(QWidget& window) {
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);

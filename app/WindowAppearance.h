@@ -2,8 +2,12 @@
 #pragma once
 
 class Files;
+class QColor;
 class QWidget;
 class SkinFramework;
+
+// Fills the widget's own surface with the colour.
+void UseSurfaceColor(QWidget& widget, const QColor& color);
 
 // Gives the window, and its labels, check boxes, option buttons and frames, the button colour
 // of the current desktop theme, looked up now.

@@ -1,6 +1,8 @@
 // Window pointers and cursor files.
 #include "app/WindowPointer.h"
 
+#include "app/Files.h"
+
 #include <QFile>
 #include <QAbstractScrollArea>
 #include <QEvent>
@@ -63,6 +65,13 @@ QCursor LoadCursorFile(const QString& path) {
         throw refuse();
     }
     return QCursor(QPixmap::fromImage(image), word(10), word(12));
+}
+
+void LoadHandCursor(const Files& files, WindowPointer& pointer) {
+    const QString path = files.BesideProgram(QStringLiteral("HAND-M.CUR"));
+    if (Files::FileExists(path)) {
+        pointer.SetMouseIcon(LoadCursorFile(path));
+    }
 }
 
 namespace {

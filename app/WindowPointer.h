@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class Files;
 class QWidget;
 
 class WindowPointer final : public PointerSetting {
@@ -27,6 +28,9 @@ private:
 
 // Reads a Windows .cur file with its hotspot; throws std::runtime_error when it is no cursor.
 QCursor LoadCursorFile(const QString& path);
+
+// Makes "HAND-M.CUR" beside the program the window's custom pointer, when the file is there.
+void LoadHandCursor(const Files& files, WindowPointer& pointer);
 
 // The pointer rules a window applies as the mouse moves over its surface and controls. Neither
 // touches the busy pointer.

@@ -1,6 +1,8 @@
 // The browser's loads: checking the count, the two queries, the rows and the total.
 #pragma once
 
+#include "store/QueryText.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,17 +11,10 @@
 class RecordSet;
 class ResultList;
 
-inline const QString AllRiddlesQuery = QStringLiteral("select * from tblRiddles");
-
 // The message to show when the count may not go to the store, checked in the order: empty,
 // not a number, one million or more. Nothing when it may go as typed.
 std::optional<QString> CountProblem(const QString& countText);
 
-// "Reads as a number": blanks around, a sign, digits with optional grouping, a decimal fraction
-// and an exponent are all allowed.
-std::optional<double> ReadAsNumber(const QString& text);
-
-QString RandomSelectionQuery(const QString& countText);
 QString TotalText(int rows);
 
 // Adds one row per riddle until the record set's end: the riddle trimmed of blanks and, where

@@ -19,17 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-void MakeWhite(QLabel& label) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    label.setPalette(palette);
-    label.setAutoFillBackground(true);
-}
-
-}  // namespace
-
 Form3::Form3(WorkingWindowServices services)
     : WorkingWindow(QStringLiteral("Form3"), std::move(services)) {
     BuildControls();
@@ -122,7 +111,7 @@ void Form3::SaveSetting(const QString& key, const QString& value) {
 void Form3::Form_Load() {
     ErrorTrap trap = Trap(QStringLiteral("Form_Load"));
     trap.Step(1, [&] { ApplySystemColors(*this); });
-    trap.Step(2, [&] { LoadHandCursor(); });
+    trap.Step(2, [&] { LoadHandCursor(services_.files, pointer_); });
     trap.Step(3, [&] { Text1->setText(GetSetting(CountKey, DefaultCount)); });
     trap.Step(4, [&] {
         list_.AddColumn(QStringLiteral("Riddles"));
@@ -143,7 +132,7 @@ void Form3::Form_Load() {
     trap.Step(8, [&] { setWindowIcon(ProgramIcon()); });
     trap.Step(9, [&] {
         for (QLabel* label : {Label1, Label2, Label3}) {
-            MakeWhite(*label);
+            UseSurfaceColor(*label, Qt::white);
         }
     });
 }

@@ -35,13 +35,6 @@ ErrorTrap WorkingWindow::Trap(const QString& handler) {
     return ErrorTrap(services_.messages, objectName(), handler);
 }
 
-void WorkingWindow::LoadHandCursor() {
-    const QString cursor = services_.files.BesideProgram(QStringLiteral("HAND-M.CUR"));
-    if (Files::FileExists(cursor)) {
-        pointer_.SetMouseIcon(LoadCursorFile(cursor));
-    }
-}
-
 void WorkingWindow::ListView1_DblClick() {
     if (pointer_.MousePointer() == WindowPointer::Busy || list_.Count() == 0) {
         return;

@@ -52,8 +52,6 @@ protected:
     WorkingWindow(const QString& name, WorkingWindowServices services);
 
     ErrorTrap Trap(const QString& handler);
-    // Makes "HAND-M.CUR" beside the program the custom pointer, when the file is there.
-    void LoadHandCursor();
     void closeEvent(QCloseEvent* event) override;
     // "Save Results As Text", under the name of the window's own handler.
     void SaveResultsAsText(const QString& handler);

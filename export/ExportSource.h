@@ -14,3 +14,8 @@ public:
     // Empty when it was never set.
     virtual QString SubItem(int row, int n) const = 0;
 };
+
+// What column k of row n shows: the row's text in column 1, sub-item k - 1 after it.
+inline QString ExportCell(const ExportSource& list, int row, int column) {
+    return column == 1 ? list.Text(row) : list.SubItem(row, column - 1);
+}

@@ -55,8 +55,9 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
                 }
                 for (int k = 1; k <= columns; ++k) {
                     events.LetEventsRun();
-                    application->SetCellValue(
-                        r, k, k == 1 ? list.Text(n) : list.SubItem(n, k - 1).remove(u'='));
+                    // Only the sub-item columns lose their "=" signs.
+                    const QString cell = ExportCell(list, n, k);
+                    application->SetCellValue(r, k, k == 1 ? cell : QString(cell).remove(u'='));
                 }
             }
         }) &&

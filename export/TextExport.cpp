@@ -25,7 +25,7 @@ QString ListToText(const ExportSource& list, EventPump& events) {
         if (list.Ticked(n)) {
             for (int k = 1; k <= columns; ++k) {
                 events.LetEventsRun();
-                text += (k == 1 ? list.Text(n) : list.SubItem(n, k - 1)) + tab;
+                text += ExportCell(list, n, k) + tab;
             }
         }
         text += lineEnd;

@@ -116,7 +116,7 @@ void Form2::Form_Load() {
         setWindowIcon(ProgramIcon());
         setWindowTitle(ProductName);
     });
-    trap.Step(2, [&] { LoadHandCursor(); });
+    trap.Step(2, [&] { LoadHandCursor(services_.files, pointer_); });
     quiz_.Open(trap);
     trap.Step(5, [&] {
         list_.AddColumn(QStringLiteral("Riddles"));

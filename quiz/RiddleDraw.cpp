@@ -5,6 +5,7 @@
 #include "browser/RiddleText.h"
 #include "quiz/RandomSource.h"
 #include "quiz/RiddleRecord.h"
+#include "store/QueryText.h"
 #include "store/RecordSet.h"
 
 #include <stdexcept>
@@ -13,8 +14,7 @@ QString LoadRandomRiddle(Connection& connection, RandomSource& random, PointerSe
     const BusyPointer busy(pointer);
     RecordSet records;
     records.CursorLocation = RecordSet::ClientCursor;
-    records.Open(QStringLiteral("select * from tblRiddles"), connection, RecordSet::StaticCursor,
-                 RecordSet::ReadOnlyLock);
+    records.Open(AllRiddlesQuery, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
     QString record;
     if (!records.Eof()) {
         const auto count = static_cast<qint32>(records.RecordCount());

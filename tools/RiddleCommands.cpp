@@ -1,7 +1,7 @@
 // make, dump and generate: riddle files to and from text, and large synthetic ones.
 #include "tools/RiddleCommands.h"
 
-#include "store/SqlCipher.h"
+#include "store/RiddleTable.h"
 #include "tools/RiddleFileWriter.h"
 #include "tools/RiddleGenerator.h"
 #include "tools/RiddleTsv.h"
@@ -43,12 +43,8 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
     if (!QFileInfo(path).isFile()) {
         throw std::runtime_error(QStringLiteral("%1: no such file").arg(path).toStdString());
     }
-    sqlcipher::Database db(path, password, sqlcipher::Access::ReadOnly);
-    auto rows = db.Prepare("SELECT * FROM tblRiddles ORDER BY 1");
-    if (rows.ColumnCount() < 3) {
-        throw std::runtime_error(
-            QStringLiteral("%1: tblRiddles has fewer than three columns").arg(path).toStdString());
-    }
+    RiddleTable table(path, password, [] { return quint64{0}; });
+    auto rows = table.ScanAll();
     Write(out, TsvHeader);
     while (rows.Step()) {
         Write(out, RiddleTsvLine(RiddleRecord{rows.Int64(0), TextOrNull(rows.Value(1)),
