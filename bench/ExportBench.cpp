@@ -1,7 +1,11 @@
 // Exports of 65,000 result rows: the text file, and the .xlsx file the spreadsheet program opens.
 #include "app/QtPlatform.h"
 #include "bench/RiddleFiles.h"
+#include "app/ErrorReport.h"
+#include "app/PointerSetting.h"
+#include "browser/BrowserLoading.h"
 #include "browser/ResultList.h"
+#include "export/Spreadsheet.h"
 #include "export/TextExport.h"
 #include "export/XlsxSpreadsheet.h"
 #include "store/Connection.h"
@@ -22,19 +26,30 @@ ResultSnapshot GeneratedList() {
     Connection connection;
     connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(100000)));
     RecordSet records;
-    records.Open(QStringLiteral("select top 65000 * from tblRiddles ORDER BY Rnd([id])"), connection,
-                 RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    records.Open(RandomSelectionQuery(QString::number(Rows)), connection, RecordSet::StaticCursor,
+                 RecordSet::ReadOnlyLock);
     ResultList list;
     list.AddColumn(QStringLiteral("Riddles"));
     list.AddColumn(QStringLiteral("Answers"));
-    while (!records.Eof()) {
-        const int row = list.AddRow(records.Fields(1).Value.toString());
-        list.SetSubItem(row, 1, records.Fields(2).Value.toString());
-        list.SetTicked(row, true);
-        records.MoveNext();
-    }
+    AddRiddleRows(records, list, [] { return true; });
+    list.SetAllTicked(true);
     return list.Snapshot();
 }
+
+class NoMessages final : public Messages {
+public:
+    void ShowMessage(const QString& text) override { qFatal("message: %s", qPrintable(text)); }
+    void ShowErrorBox(const QString& text) override { qFatal("report: %s", qPrintable(text)); }
+};
+
+class NoPointer final : public PointerSetting {
+public:
+    int MousePointer() const override { return value_; }
+    void SetMousePointer(int value) override { value_ = value; }
+
+private:
+    int value_ = Default;
+};
 
 void TextExport(benchmark::State& state) {
     const ResultSnapshot list = GeneratedList();
@@ -45,25 +60,19 @@ void TextExport(benchmark::State& state) {
     }
 }
 
-// The export's steps on the shipped backend, the program start left out.
+// The whole "Send Results To Excel" on the shipped backend, up to the program start.
 void XlsxExport(benchmark::State& state) {
     const ResultSnapshot list = GeneratedList();
     QTemporaryDir folder;
-    ProgramLookup lookup = DesktopProgramLookup();
-    lookup.startDetached = [](const QString&, const QStringList&) { return true; };
+    const ProgramLookup lookup{[](const QString& name) { return name; }, [] { return QString(); },
+                               [](const QString&, const QStringList&) { return true; }};
+    DesktopSpreadsheets spreadsheets(lookup, folder.path());
+    NoMessages messages;
+    NoPointer pointer;
+    QtEventPump events;
     for (auto _ : state) {
-        XlsxSpreadsheet sheet({QStringLiteral("none"), {}}, lookup, folder.path());
-        sheet.AddWorkbook();
-        for (int k = 1; k <= list.ColumnCount(); ++k) {
-            sheet.SetHeaderCell(1, k, list.ColumnHeader(k));
-            sheet.AutofitColumn(k);
-        }
-        for (int n = 1; n <= list.RowCount(); ++n) {
-            sheet.SetCellValue(n + 1, 1, list.Text(n));
-            sheet.SetCellValue(n + 1, 2, list.SubItem(n, 1).remove(u'='));
-        }
-        sheet.AutofitAllColumns();
-        sheet.SetVisible(true);
+        ErrorTrap trap(messages, QStringLiteral("Bench"), QStringLiteral("XlsxExport"));
+        SendResultsToSpreadsheet(list, spreadsheets, messages, pointer, events, trap);
     }
 }
 

@@ -1,6 +1,9 @@
 // The riddle store on generated files: opening, the browser's random selection, the quiz's draw
 // and a full read, each on an open connection as the program uses them.
 #include "bench/RiddleFiles.h"
+#include "app/PointerSetting.h"
+#include "quiz/RandomSource.h"
+#include "quiz/RiddleDraw.h"
 #include "store/Connection.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
@@ -83,6 +86,22 @@ void Draw(benchmark::State& state) {
     }
 }
 
+// The quiz's own draw: the query, the count, the move, the riddle cleaned into its record.
+void QuizDraw(benchmark::State& state) {
+    class NoPointer final : public PointerSetting {
+    public:
+        int MousePointer() const override { return Default; }
+        void SetMousePointer(int) override {}
+    } pointer;
+    TimeSeededRandom random;
+    Connection connection;
+    OpenConnection(connection, state.range(0));
+    WarmUp(connection);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadRandomRiddle(connection, random, pointer));
+    }
+}
+
 void ReadAll(benchmark::State& state) {
     Connection connection;
     OpenConnection(connection, state.range(0));
@@ -104,6 +123,7 @@ BENCHMARK(Open)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstDraw)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Top)->Name("Top50")->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Draw)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(QuizDraw)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadAll)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
