@@ -12,9 +12,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 Form1::Form1(Services services)
     : services_(std::move(services)),
@@ -24,16 +22,12 @@ Form1::Form1(Services services)
     setObjectName(QStringLiteral("Form1"));
     setFont(ArialBold(WindowPoints));
     setFixedSize(Twips(*this, 8040), Twips(*this, 1155));
-    PushButton1->setObjectName(QStringLiteral("PushButton1"));
-    PushButton2->setObjectName(QStringLiteral("PushButton2"));
+    PlaceControls({{PushButton1, "PushButton1", 120, 120, 7800, 405},
+                   {PushButton2, "PushButton2", 120, 630, 7800, 405}});
     for (QPushButton* button : {PushButton1, PushButton2}) {
         button->setFont(ArialBold(ButtonPoints));
     }
-    PlaceInTwips(*PushButton1, 120, 120, 7800, 405);
-    PlaceInTwips(*PushButton2, 120, 630, 7800, 405);
-    UsePointerRule(*this, pointer_, PointerRule::Default);
-    UsePointerRule(*PushButton1, pointer_, PointerRule::Hand);
-    UsePointerRule(*PushButton2, pointer_, PointerRule::Hand);
+    UsePointerRules(pointer_, {this}, {PushButton1, PushButton2});
     connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
 }

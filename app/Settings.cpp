@@ -16,12 +16,11 @@ IniSettingsStore::~IniSettingsStore() = default;
 
 QSettings& IniSettingsStore::File(const QString& application) {
     if (!file_ || application != application_) {
-        file_ = folder_.isEmpty()
-                    ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                  application)
-                    : std::make_unique<QSettings>(folder_ + u'/' + application +
-                                                      QStringLiteral(".ini"),
-                                                  QSettings::IniFormat);
+        file_ = folder_.isEmpty() ? std::make_unique<QSettings>(QSettings::IniFormat,
+                                                                QSettings::UserScope, application)
+                                  : std::make_unique<QSettings>(
+                                        folder_ + u'/' + application + QStringLiteral(".ini"),
+                                        QSettings::IniFormat);
         application_ = application;
     }
     return *file_;
@@ -38,10 +37,9 @@ void IniSettingsStore::SaveSetting(const QString& application, const QString& se
     file.setValue(section + u'/' + key, value);
     file.sync();
     if (file.status() != QSettings::NoError) {
-        throw std::runtime_error(
-            QStringLiteral("The setting \"%1\" could not be saved in %2.")
-                .arg(key, file.fileName())
-                .toStdString());
+        throw std::runtime_error(QStringLiteral("The setting \"%1\" could not be saved in %2.")
+                                     .arg(key, file.fileName())
+                                     .toStdString());
     }
 }
 

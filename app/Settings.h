@@ -17,8 +17,8 @@ public:
     virtual QString GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) = 0;
     // Stores the value at once, replacing an earlier one.
-    virtual void SaveSetting(const QString& application, const QString& section,
-                             const QString& key, const QString& value) = 0;
+    virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
+                             const QString& value) = 0;
 };
 
 // An INI file per application name in the user's configuration folder (~/.config/NAME.ini),

@@ -45,8 +45,9 @@ void SkinFramework::LoadSkin(const QString& path, const QString& section) {
     Q_UNUSED(section);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error(
-            QStringLiteral("The skin file %1 cannot be read: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(QStringLiteral("The skin file %1 cannot be read: %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString sheet = decoder.decode(file.readAll());

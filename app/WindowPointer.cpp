@@ -3,9 +3,9 @@
 
 #include "app/Files.h"
 
-#include <QFile>
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -113,5 +113,15 @@ void UsePointerRule(QWidget& control, PointerSetting& pointer, PointerRule rule)
     if (auto* area = qobject_cast<QAbstractScrollArea*>(&control)) {
         area->viewport()->setMouseTracking(true);
         area->viewport()->installEventFilter(filter);
+    }
+}
+
+void UsePointerRules(PointerSetting& pointer, std::initializer_list<QWidget*> arrows,
+                     std::initializer_list<QWidget*> hands) {
+    for (QWidget* control : arrows) {
+        UsePointerRule(*control, pointer, PointerRule::Default);
+    }
+    for (QWidget* control : hands) {
+        UsePointerRule(*control, pointer, PointerRule::Hand);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QCursor>
 
+#include <initializer_list>
 #include <optional>
 
 class Files;
@@ -42,3 +43,7 @@ enum class PointerRule {
 // Applies the rule whenever the mouse moves over the control. A default-rule control leaves the
 // pointer alone while the mouse is over one of its own children, whose rule (or none) decides.
 void UsePointerRule(QWidget& control, PointerSetting& pointer, PointerRule rule);
+
+// The default-pointer rule on each of `arrows`, the hand-pointer rule on each of `hands`.
+void UsePointerRules(PointerSetting& pointer, std::initializer_list<QWidget*> arrows,
+                     std::initializer_list<QWidget*> hands);

@@ -26,9 +26,16 @@ int main(int argc, char** argv) {
     // A working window owns itself and is discarded when it closes; the next opening builds it
     // anew.
     const auto services = [&] {
-        return WorkingWindowServices{messages,     settings, saveDialog,
-                                     spreadsheets, events,   files,
-                                     form1.RiddleConnection(), [&form1] { form1.show(); }};
+        return WorkingWindowServices{messages,
+                                     settings,
+                                     saveDialog,
+                                     spreadsheets,
+                                     events,
+                                     files,
+                                     form1.RiddleConnection(),
+                                     [&form1] {
+                                         form1.show();
+                                     }};
     };
     TimeSeededRandom random;
     QPointer<Form2> quiz;

@@ -1,8 +1,8 @@
 // Exports of 65,000 result rows: the text file, and the .xlsx file the spreadsheet program opens.
-#include "app/QtPlatform.h"
-#include "bench/RiddleFiles.h"
 #include "app/ErrorReport.h"
 #include "app/PointerSetting.h"
+#include "app/QtPlatform.h"
+#include "bench/RiddleFiles.h"
 #include "browser/BrowserLoading.h"
 #include "browser/ResultList.h"
 #include "export/Spreadsheet.h"
@@ -65,7 +65,9 @@ void XlsxExport(benchmark::State& state) {
     const ResultSnapshot list = GeneratedList();
     QTemporaryDir folder;
     const ProgramLookup lookup{[](const QString& name) { return name; }, [] { return QString(); },
-                               [](const QString&, const QStringList&) { return true; }};
+                               [](const QString&, const QStringList&) {
+                                   return true;
+                               }};
     DesktopSpreadsheets spreadsheets(lookup, folder.path());
     NoMessages messages;
     NoPointer pointer;

@@ -7,7 +7,6 @@
 #include "browser/RiddleText.h"
 #include "store/RecordSet.h"
 
-
 std::optional<QString> CountProblem(const QString& countText) {
     if (TrimBlanks(countText).isEmpty()) {
         return QStringLiteral("You forgot to input number of riddles to display.");

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 Form3::Form3(WorkingWindowServices services)
     : WorkingWindow(QStringLiteral("Form3"), std::move(services)) {
@@ -27,10 +26,7 @@ Form3::Form3(WorkingWindowServices services)
 Form3::~Form3() = default;
 
 void Form3::BuildControls() {
-    setFixedSize(Twips(*this, 8760), Twips(*this, 6300));
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    FixClientSizeInTwips(*this, 8760, 6300);
 
     Frame1 = new QGroupBox(QStringLiteral("Number Of Riddles To Display"), this);
     Text1 = new QLineEdit(Frame1);
@@ -43,26 +39,17 @@ void Form3::BuildControls() {
     PushButton13 = new QPushButton(QStringLiteral("Send Results To Excel"), this);
     Label2 = new QLabel(TotalText(0), this);
 
-    PlaceInTwips(*Frame1, 120, 120, 8520, 1275);
-    PlaceInTwips(*Text1, 240, 300, 8040, 345);
-    PlaceInTwips(*PushButton1, 240, 720, 8040, 405);
-    PlaceInTwips(*PushButton3, 120, 1500, 4200, 405);
-    PlaceInTwips(*PushButton5, 4440, 1500, 4200, 405);
-    PlaceInTwips(*ListView1, 120, 2040, 8520, 1575);
-    PlaceInTwips(*Label1, 120, 3720, 8520, 1575);
-    PlaceInTwips(*Label3, 240, 3840, 8250, 1335);
-    PlaceInTwips(*PushButton4, 120, 5400, 4200, 405);
-    PlaceInTwips(*PushButton13, 4440, 5400, 4200, 405);
-    PlaceInTwips(*Label2, 120, 5910, 8520, 285);
-
-    const std::pair<QWidget*, const char*> names[] = {
-        {Frame1, "Frame1"},           {Text1, "Text1"},           {PushButton1, "PushButton1"},
-        {PushButton3, "PushButton3"}, {PushButton5, "PushButton5"},
-        {Label1, "Label1"},           {Label3, "Label3"},         {PushButton4, "PushButton4"},
-        {PushButton13, "PushButton13"}, {Label2, "Label2"}};
-    for (const auto& [widget, name] : names) {
-        widget->setObjectName(QString::fromLatin1(name));
-    }
+    PlaceControls({{Frame1, "Frame1", 120, 120, 8520, 1275},
+                   {Text1, "Text1", 240, 300, 8040, 345},
+                   {PushButton1, "PushButton1", 240, 720, 8040, 405},
+                   {PushButton3, "PushButton3", 120, 1500, 4200, 405},
+                   {PushButton5, "PushButton5", 4440, 1500, 4200, 405},
+                   {ListView1, "ListView1", 120, 2040, 8520, 1575},
+                   {Label1, "Label1", 120, 3720, 8520, 1575},
+                   {Label3, "Label3", 240, 3840, 8250, 1335},
+                   {PushButton4, "PushButton4", 120, 5400, 4200, 405},
+                   {PushButton13, "PushButton13", 4440, 5400, 4200, 405},
+                   {Label2, "Label2", 120, 5910, 8520, 285}});
     for (QPushButton* button : {PushButton1, PushButton3, PushButton5, PushButton4, PushButton13}) {
         button->setFont(ArialBold(ButtonPoints));
     }
@@ -74,22 +61,15 @@ void Form3::BuildControls() {
     Label3->setTextFormat(Qt::PlainText);
     Label3->raise();
 
-    setTabOrder(Text1, ListView1);
-    setTabOrder(ListView1, PushButton3);
-    setTabOrder(PushButton3, PushButton13);
-    setTabOrder(PushButton13, PushButton4);
-    setTabOrder(PushButton4, PushButton5);
-    setTabOrder(PushButton5, PushButton1);
+    ChainTabOrder(
+        {Text1, ListView1, PushButton3, PushButton13, PushButton4, PushButton5, PushButton1});
     Text1->setFocus();
 
-    for (QWidget* control : std::initializer_list<QWidget*>{this, Frame1, Text1, Label1, Label2, Label3, ListView1}) {
-        UsePointerRule(*control, pointer_, PointerRule::Default);
-    }
-    for (QPushButton* button : {PushButton1, PushButton3, PushButton4, PushButton5, PushButton13}) {
-        UsePointerRule(*button, pointer_, PointerRule::Hand);
-    }
+    UsePointerRules(pointer_, {this, Frame1, Text1, Label1, Label2, Label3, ListView1},
+                    {PushButton1, PushButton3, PushButton4, PushButton5, PushButton13});
 
-    connect(Text1, &QLineEdit::textChanged, this, [this] { RunWithoutTrap([this] { Text1_Change(); }); });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this] { RunWithoutTrap([this] { Text1_Change(); }); });
     connect(Text1, &QLineEdit::returnPressed, PushButton1, &QPushButton::click);
     connect(PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
     connect(PushButton3, &QPushButton::clicked, this, &Form3::PushButton3_Click);
@@ -120,7 +100,8 @@ void Form3::Form_Load() {
     // A stored value that is no number is reported here once; the answers then start hidden.
     bool answersShown = false;
     trap.Step(5, [&] {
-        answersShown = SettingAsNumber(HideAnswersKey, GetSetting(HideAnswersKey, QStringLiteral("1"))) == 0;
+        answersShown =
+            SettingAsNumber(HideAnswersKey, GetSetting(HideAnswersKey, QStringLiteral("1"))) == 0;
     });
     trap.Step(6, [&] {
         const AnswerLayout layout = AnswerLayoutFor(answersShown);
@@ -155,7 +136,8 @@ void Form3::PushButton1_Click() {
     trap.Step(5, [&] { list_.Clear(); });
     if (opened) {
         trap.Step(6, [&] {
-            AddRiddleRows(records, list_, [&] { return AnswersShownByCaption(PushButton5->text()); });
+            AddRiddleRows(records, list_,
+                          [&] { return AnswersShownByCaption(PushButton5->text()); });
         });
     }
     trap.Step(7, [&] {
@@ -185,7 +167,8 @@ void Form3::PushButton3_Click() {
             AddRiddleRows(records, list_, [&] {
                 double hidden = 1;
                 settingReadable = settingReadable && trap.Step(5, [&] {
-                    hidden = SettingAsNumber(HideAnswersKey, GetSetting(HideAnswersKey, QStringLiteral("0")));
+                    hidden = SettingAsNumber(HideAnswersKey,
+                                             GetSetting(HideAnswersKey, QStringLiteral("0")));
                 });
                 return settingReadable && hidden == 0;
             });

@@ -6,8 +6,10 @@
 namespace {
 
 [[noreturn]] void NoSuch(const char* what, int number) {
-    throw std::out_of_range(
-        QStringLiteral("The list has no %1 %2.").arg(QString::fromLatin1(what)).arg(number).toStdString());
+    throw std::out_of_range(QStringLiteral("The list has no %1 %2.")
+                                .arg(QString::fromLatin1(what))
+                                .arg(number)
+                                .toStdString());
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ const QString ListTip = QStringLiteral(
 
 }  // namespace
 
-ResultListView::ResultListView(ResultList& list, QWidget* parent)
-    : QTreeView(parent), list_(list) {
+ResultListView::ResultListView(ResultList& list, QWidget* parent) : QTreeView(parent), list_(list) {
     setModel(&list_);
     setFont(ArialBold(WindowPoints));
     setToolTip(ListTip);
@@ -54,7 +53,8 @@ int ResultListView::SelectedRow() const {
 void ResultListView::SelectRow(int row) {
     const QModelIndex index = model()->index(row - 1, 0);
     setCurrentIndex(index);
-    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->select(index,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ResultListView::ApplyColumnWidth(int column) {

@@ -24,7 +24,6 @@ WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services
       ListView1(new ResultListView(list_, this)) {
     setObjectName(name);
     setFont(ArialBold(WindowPoints));
-    ListView1->setObjectName(QStringLiteral("ListView1"));
     connect(ListView1, &QAbstractItemView::doubleClicked, this,
             [this] { RunWithoutTrap([this] { ListView1_DblClick(); }); });
 }

@@ -8,8 +8,9 @@
 bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messages& messages) {
     const bool available = provider.Available();
     if (!available) {
-        messages.ShowMessage(QStringLiteral("Excel is not installed on this computer. You need to "
-                                            "have it installed to use this software without error."));
+        messages.ShowMessage(
+            QStringLiteral("Excel is not installed on this computer. You need to "
+                           "have it installed to use this software without error."));
     }
     return available;
 }
@@ -18,8 +19,9 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
                               Messages& messages, PointerSetting& pointer, EventPump& events,
                               ErrorTrap& trap) {
     if (!SaveResultsAsExcelFileIsExcelInstalled(provider, messages)) {
-        messages.ShowMessage(QStringLiteral("Excel is not installed on this computer. You need to "
-                                            "have it installed to use this feature."));
+        messages.ShowMessage(
+            QStringLiteral("Excel is not installed on this computer. You need to "
+                           "have it installed to use this feature."));
         return;
     }
     const int rows = list.RowCount();
@@ -34,34 +36,33 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
     std::unique_ptr<SpreadsheetApplication> application;
     // Each step needs the application the one before left working, so the first failure ends
     // the export instead of failing again for every cell.
-    const bool written =
-        trap.Step(5, [&] { application = provider.Create(); }) &&
-        trap.Step(6, [&] { application->AddWorkbook(); }) &&
-        trap.Step(7, [&] {
-            const int columns = list.ColumnCount();
-            for (int i = 1; i <= columns; ++i) {
-                events.LetEventsRun();
-                application->SetHeaderCell(1, i, list.ColumnHeader(i));
-                application->AutofitColumn(i);
+    const bool written = trap.Step(5, [&] {
+        application = provider.Create();
+    }) && trap.Step(6, [&] {
+        application->AddWorkbook();
+    }) && trap.Step(7, [&] {
+        const int columns = list.ColumnCount();
+        for (int i = 1; i <= columns; ++i) {
+            events.LetEventsRun();
+            application->SetHeaderCell(1, i, list.ColumnHeader(i));
+            application->AutofitColumn(i);
+        }
+    }) && trap.Step(8, [&] {
+        const int columns = list.ColumnCount();
+        int r = 2;
+        for (int n = 1; n <= rows; ++n, ++r) {
+            events.LetEventsRun();
+            if (!list.Ticked(n)) {
+                continue;
             }
-        }) &&
-        trap.Step(8, [&] {
-            const int columns = list.ColumnCount();
-            int r = 2;
-            for (int n = 1; n <= rows; ++n, ++r) {
+            for (int k = 1; k <= columns; ++k) {
                 events.LetEventsRun();
-                if (!list.Ticked(n)) {
-                    continue;
-                }
-                for (int k = 1; k <= columns; ++k) {
-                    events.LetEventsRun();
-                    // Only the sub-item columns lose their "=" signs.
-                    const QString cell = ExportCell(list, n, k);
-                    application->SetCellValue(r, k, k == 1 ? cell : QString(cell).remove(u'='));
-                }
+                // Only the sub-item columns lose their "=" signs.
+                const QString cell = ExportCell(list, n, k);
+                application->SetCellValue(r, k, k == 1 ? cell : QString(cell).remove(u'='));
             }
-        }) &&
-        trap.Step(9, [&] { application->AutofitAllColumns(); });
+        }
+    }) && trap.Step(9, [&] { application->AutofitAllColumns(); });
     if (written) {
         trap.Step(10, [&] { application->SetVisible(true); });
     }

@@ -26,7 +26,8 @@ void WriteTextFile(const QString& text, const QString& path);
 QByteArray ToWindows1252(const QString& text);
 
 inline const QString SaveDialogTitle = QStringLiteral("Save List");
-inline const QString SaveDialogFilters = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
+inline const QString SaveDialogFilters =
+    QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
 
 // "Save Results As Text": asks for a name (starting from the one chosen last time), then writes
 // the list. lastName remembers the choice for the window's next save.

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double MaxColumnWidth = 255;   // the widest column a sheet allows
+constexpr double MaxColumnWidth = 255;      // the widest column a sheet allows
 constexpr qsizetype MaxCellLength = 32767;  // the longest text a cell holds
 
 [[noreturn]] void Fail(const QString& what) {
@@ -30,26 +30,28 @@ QString RuntimeFolder() {
 }  // namespace
 
 ProgramLookup DesktopProgramLookup() {
-    return {
-        [](const QString& name) { return QStandardPaths::findExecutable(name); },
-        [] {
-            QProcess query;
-            query.start(QStringLiteral("xdg-mime"),
-                        {QStringLiteral("query"), QStringLiteral("default"),
-                         QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
-            if (!query.waitForFinished(5000) || query.exitCode() != 0) {
-                return QString();
-            }
-            return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
-        },
-        [](const QString& program, const QStringList& arguments) {
-            return QProcess::startDetached(program, arguments);
-        }};
+    return {[](const QString& name) { return QStandardPaths::findExecutable(name); },
+            [] {
+                QProcess query;
+                query.start(
+                    QStringLiteral("xdg-mime"),
+                    {QStringLiteral("query"), QStringLiteral("default"),
+                     QStringLiteral(
+                         "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
+                if (!query.waitForFinished(5000) || query.exitCode() != 0) {
+                    return QString();
+                }
+                return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+            },
+            [](const QString& program, const QStringList& arguments) {
+                return QProcess::startDetached(program, arguments);
+            }};
 }
 
 std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lookup) {
     for (const char* name : {"soffice", "libreoffice", "localc"}) {
-        if (const QString path = lookup.findExecutable(QString::fromLatin1(name)); !path.isEmpty()) {
+        if (const QString path = lookup.findExecutable(QString::fromLatin1(name));
+            !path.isEmpty()) {
             return SpreadsheetProgram{path, {QStringLiteral("-n")}};
         }
     }
@@ -163,11 +165,13 @@ void XlsxSpreadsheet::SetVisible(bool visible) {
         Fail(QStringLiteral("The folder %1 could not be made.").arg(folder_));
     }
     QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz"));
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz"));
     writtenFile_ = QDir(folder_).filePath(QStringLiteral("Results %1.xlsx").arg(stamp));
     try {
         WriteXlsx(writtenFile_, rows_, widths_);
-        if (!lookup_.startDetached(program_.program, program_.arguments + QStringList{writtenFile_})) {
+        if (!lookup_.startDetached(program_.program,
+                                   program_.arguments + QStringList{writtenFile_})) {
             Fail(QStringLiteral("%1 could not be started.").arg(program_.program));
         }
     } catch (...) {
@@ -182,8 +186,9 @@ DesktopSpreadsheets::DesktopSpreadsheets(ProgramLookup lookup, QString folder)
 std::unique_ptr<SpreadsheetApplication> DesktopSpreadsheets::Create() {
     std::optional<SpreadsheetProgram> program = FindSpreadsheetProgram(lookup_);
     if (!program) {
-        Fail(QStringLiteral("No spreadsheet program was found: neither LibreOffice nor Gnumeric, "
-                            "nor a default application for .xlsx files."));
+        Fail(
+            QStringLiteral("No spreadsheet program was found: neither LibreOffice nor Gnumeric, "
+                           "nor a default application for .xlsx files."));
     }
     return std::make_unique<XlsxSpreadsheet>(std::move(*program), lookup_, folder_);
 }

@@ -65,7 +65,8 @@ private:
 class DesktopSpreadsheets final : public SpreadsheetProvider {
 public:
     // Files go to `folder`; by default a per-user runtime folder.
-    explicit DesktopSpreadsheets(ProgramLookup lookup = DesktopProgramLookup(), QString folder = {});
+    explicit DesktopSpreadsheets(ProgramLookup lookup = DesktopProgramLookup(),
+                                 QString folder = {});
     bool Available() override { return FindSpreadsheetProgram(lookup_).has_value(); }
     std::unique_ptr<SpreadsheetApplication> Create() override;
 

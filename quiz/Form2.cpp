@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 Form2::Form2(WorkingWindowServices services, RandomSource& random)
     : WorkingWindow(QStringLiteral("Form2"), std::move(services)),
@@ -28,10 +27,7 @@ Form2::Form2(WorkingWindowServices services, RandomSource& random)
 Form2::~Form2() = default;
 
 void Form2::BuildControls() {
-    setFixedSize(Twips(*this, 8040), Twips(*this, 8220));
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    FixClientSizeInTwips(*this, 8040, 8220);
 
     Frame1 = new QGroupBox(QStringLiteral("Riddle"), this);
     Text1 = new QPlainTextEdit(Frame1);
@@ -48,31 +44,21 @@ void Form2::BuildControls() {
     PushButton5 = new QPushButton(QStringLiteral("Save Results As Text"), this);
     PushButton13 = new QPushButton(QStringLiteral("Send Results To Excel"), this);
 
-    PlaceInTwips(*Frame1, 120, 120, 7800, 2535);
-    PlaceInTwips(*Text1, 240, 300, 7335, 1575);
-    PlaceInTwips(*PushButton2, 240, 1965, 3600, 405);
-    PlaceInTwips(*PushButton1, 3960, 1965, 3600, 405);
-    PlaceInTwips(*Frame3, 120, 2760, 7800, 1400);
-    PlaceInTwips(*Text3, 240, 300, 7320, 375);
-    PlaceInTwips(*PushButton4, 240, 795, 3600, 405);
-    PlaceInTwips(*PushButton3, 3960, 795, 3600, 405);
-    PlaceInTwips(*Frame2, 120, 4240, 7800, 855);
-    PlaceInTwips(*Text2, 240, 300, 6975, 375);
-    PlaceInTwips(*Frame4, 120, 5160, 7800, 735);
-    PlaceInTwips(*Check1, 240, 300, 1335, 255);
-    PlaceInTwips(*ListView1, 120, 6000, 7800, 1575);
-    PlaceInTwips(*PushButton5, 120, 7680, 3840, 405);
-    PlaceInTwips(*PushButton13, 4080, 7680, 3840, 405);
-
-    const std::pair<QWidget*, const char*> names[] = {
-        {Frame1, "Frame1"},         {Text1, "Text1"},           {PushButton2, "PushButton2"},
-        {PushButton1, "PushButton1"}, {Frame3, "Frame3"},        {Text3, "Text3"},
-        {PushButton4, "PushButton4"}, {PushButton3, "PushButton3"}, {Frame2, "Frame2"},
-        {Text2, "Text2"},           {Frame4, "Frame4"},         {Check1, "Check1"},
-        {PushButton5, "PushButton5"}, {PushButton13, "PushButton13"}};
-    for (const auto& [widget, name] : names) {
-        widget->setObjectName(QString::fromLatin1(name));
-    }
+    PlaceControls({{Frame1, "Frame1", 120, 120, 7800, 2535},
+                   {Text1, "Text1", 240, 300, 7335, 1575},
+                   {PushButton2, "PushButton2", 240, 1965, 3600, 405},
+                   {PushButton1, "PushButton1", 3960, 1965, 3600, 405},
+                   {Frame3, "Frame3", 120, 2760, 7800, 1400},
+                   {Text3, "Text3", 240, 300, 7320, 375},
+                   {PushButton4, "PushButton4", 240, 795, 3600, 405},
+                   {PushButton3, "PushButton3", 3960, 795, 3600, 405},
+                   {Frame2, "Frame2", 120, 4240, 7800, 855},
+                   {Text2, "Text2", 240, 300, 6975, 375},
+                   {Frame4, "Frame4", 120, 5160, 7800, 735},
+                   {Check1, "Check1", 240, 300, 1335, 255},
+                   {ListView1, "ListView1", 120, 6000, 7800, 1575},
+                   {PushButton5, "PushButton5", 120, 7680, 3840, 405},
+                   {PushButton13, "PushButton13", 4080, 7680, 3840, 405}});
     for (QPushButton* button :
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton13}) {
         button->setFont(ArialBold(ButtonPoints));
@@ -82,24 +68,16 @@ void Form2::BuildControls() {
     Text2->setReadOnly(true);
     PushButton2->setEnabled(false);
 
-    QWidget* const focusOrder[] = {Text1,     PushButton2, PushButton1, Text3,       PushButton4,
-                                   Text2,     ListView1,   PushButton13, PushButton5, PushButton3,
-                                   Check1};
-    for (size_t i = 1; i < std::size(focusOrder); ++i) {
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
-    }
+    ChainTabOrder({Text1, PushButton2, PushButton1, Text3, PushButton4, Text2, ListView1,
+                   PushButton13, PushButton5, PushButton3, Check1});
 
     // Check1 has no rule: over it the pointer stays as the last rule left it.
-    for (QWidget* control : std::initializer_list<QWidget*>{this, Frame1, Frame2, Frame3, Frame4,
-                                                            Text1, Text2, Text3, ListView1}) {
-        UsePointerRule(*control, pointer_, PointerRule::Default);
-    }
-    for (QPushButton* button :
-         {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton13}) {
-        UsePointerRule(*button, pointer_, PointerRule::Hand);
-    }
+    UsePointerRules(
+        pointer_, {this, Frame1, Frame2, Frame3, Frame4, Text1, Text2, Text3, ListView1},
+        {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton13});
 
-    connect(Text3, &QLineEdit::textChanged, this, [this](const QString& text) { quiz_.guessBox = text; });
+    connect(Text3, &QLineEdit::textChanged, this,
+            [this](const QString& text) { quiz_.guessBox = text; });
     connect(Text3, &QLineEdit::returnPressed, PushButton4, &QPushButton::click);
     connect(PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
     connect(PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);

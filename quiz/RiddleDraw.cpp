@@ -24,7 +24,8 @@ QString LoadRandomRiddle(Connection& connection, RandomSource& random, PointerSe
         if (riddle.isNull()) {
             throw std::runtime_error("The riddle drawn has no text.");
         }
-        record = MakeRiddleRecord(RiddleLines(riddle.toString()), records.Fields(2).Value.toString());
+        record =
+            MakeRiddleRecord(RiddleLines(riddle.toString()), records.Fields(2).Value.toString());
     }
     if (records.State() != 0) {
         records.Close();

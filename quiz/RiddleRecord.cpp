@@ -15,8 +15,9 @@ QStringList RecordPieces(const QString& record) {
 QString RecordPiece(const QString& record, int n) {
     const QStringList pieces = RecordPieces(record);
     if (n >= pieces.size()) {
-        throw std::runtime_error(n == 0 ? "There is no riddle to show: the riddle file has no riddles."
-                                        : "There is no answer for this riddle.");
+        throw std::runtime_error(n == 0
+                                     ? "There is no riddle to show: the riddle file has no riddles."
+                                     : "There is no answer for this riddle.");
     }
     return TrimBlanks(pieces[n]);
 }

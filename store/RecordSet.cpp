@@ -10,8 +10,9 @@ void RecordSet::Open(const QString& sql, Connection& connection, int cursorType,
         throw StoreError(QStringLiteral("The record set is already open."));
     }
     if (cursorType != StaticCursor || lockType != ReadOnlyLock) {
-        throw StoreError(QStringLiteral("The riddle file is read with static, read-only cursors "
-                                        "only (cursor type 3, lock type 1)."));
+        throw StoreError(
+            QStringLiteral("The riddle file is read with static, read-only cursors "
+                           "only (cursor type 3, lock type 1)."));
     }
     const RiddleQuery query = ParseRiddleQuery(sql);
     table_ = connection.Table();
@@ -94,8 +95,9 @@ void RecordSet::RequireOpen() const {
 void RecordSet::RequireRow() const {
     RequireOpen();
     if (!row_) {
-        throw StoreError(QStringLiteral("There is no current riddle: the end of the list has been "
-                                        "reached."));
+        throw StoreError(
+            QStringLiteral("There is no current riddle: the end of the list has been "
+                           "reached."));
     }
 }
 

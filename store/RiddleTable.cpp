@@ -101,8 +101,9 @@ RiddleRow RiddleTable::Row(qint64 key) {
     lookup_.Bind(1, key);
     if (!lookup_.Step()) {
         lookup_.Reset();
-        throw StoreError(
-            QStringLiteral("The riddle with key %1 is no longer in %2.").arg(key).arg(Native(db_.Path())));
+        throw StoreError(QStringLiteral("The riddle with key %1 is no longer in %2.")
+                             .arg(key)
+                             .arg(Native(db_.Path())));
     }
     RiddleRow row = CurrentRow(lookup_);
     lookup_.Reset();

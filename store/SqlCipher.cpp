@@ -16,8 +16,9 @@ QString Describe(int code, const QString& path, const char* engineMessage) {
     const QString where = QDir::toNativeSeparators(path);
     switch (code & 0xff) {
         case SQLITE_NOTADB:
-            return QStringLiteral("The riddle file %1 cannot be read: it is not a riddle file, "
-                                  "or its password is not the program's.")
+            return QStringLiteral(
+                       "The riddle file %1 cannot be read: it is not a riddle file, "
+                       "or its password is not the program's.")
                 .arg(where);
         case SQLITE_CORRUPT:
             return QStringLiteral("The riddle file %1 is damaged.").arg(where);
@@ -40,9 +41,8 @@ QString Describe(int code, const QString& path, const char* engineMessage) {
 }  // namespace
 
 Database::Database(const QString& path, const QString& password, Access access) : path_(path) {
-    const int flags = access == Access::ReadOnly
-                          ? SQLITE_OPEN_READONLY
-                          : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY
+                                                 : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     const QByteArray nativePath = QFile::encodeName(path);
     const int opened = sqlite3_open_v2(nativePath.constData(), &db_, flags, nullptr);
     if (opened != SQLITE_OK) {

@@ -31,8 +31,7 @@ void Write(std::FILE* out, const QString& line) {
 
 void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password) {
     if (!QFileInfo(tsvPath).isFile()) {
-        throw std::runtime_error(
-            QStringLiteral("%1: no such file").arg(tsvPath).toStdString());
+        throw std::runtime_error(QStringLiteral("%1: no such file").arg(tsvPath).toStdString());
     }
     RiddleFileWriter writer(outPath, password);
     ReadRiddleTsv(tsvPath, [&writer](const RiddleRecord& record) { writer.Add(record); });

@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QRandomGenerator>
 
-#include <cstdio>
 #include <fcntl.h>
-#include <stdexcept>
 #include <unistd.h>
+#include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -25,7 +25,8 @@ void SyncToDisk(const QString& path) {
         if (fd >= 0) {
             ::close(fd);
         }
-        throw std::runtime_error(QStringLiteral("%1: cannot write to disk").arg(path).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("%1: cannot write to disk").arg(path).toStdString());
     }
     ::close(fd);
 }
@@ -74,8 +75,9 @@ void RiddleFileWriter::Commit() {
     SyncToDisk(pendingPath_);
     if (std::rename(QFile::encodeName(pendingPath_).constData(),
                     QFile::encodeName(path_).constData()) != 0) {
-        throw std::runtime_error(
-            QStringLiteral("%1: cannot replace it with the new riddle file").arg(path_).toStdString());
+        throw std::runtime_error(QStringLiteral("%1: cannot replace it with the new riddle file")
+                                     .arg(path_)
+                                     .toStdString());
     }
     committed_ = true;
 }

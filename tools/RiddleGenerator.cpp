@@ -7,16 +7,17 @@
 namespace {
 
 constexpr std::array Openers{"I", "My", "You", "Nobody", "Everyone", "The more you"};
-constexpr std::array Verbs{"carry", "follow", "hide", "keep", "break", "fill", "open", "watch",
-                           "climb", "hold", "turn", "speak", "hear", "feed", "lose", "find"};
-constexpr std::array Words{"the", "a", "silver", "quiet", "river", "stone", "morning", "candle",
-                           "winter", "door", "shadow", "window", "clock", "garden", "key",
-                           "mountain", "feather", "night", "little", "old", "without", "under",
-                           "every", "round", "empty", "bright", "paper", "road", "coin",
-                           "stair", "bell", "mirror", "rope", "glass", "wind", "seed"};
+constexpr std::array Verbs{"carry", "follow", "hide", "keep",  "break", "fill", "open", "watch",
+                           "climb", "hold",   "turn", "speak", "hear",  "feed", "lose", "find"};
+constexpr std::array Words{
+    "the",    "a",      "silver",  "quiet", "river",  "stone", "morning",  "candle",  "winter",
+    "door",   "shadow", "window",  "clock", "garden", "key",   "mountain", "feather", "night",
+    "little", "old",    "without", "under", "every",  "round", "empty",    "bright",  "paper",
+    "road",   "coin",   "stair",   "bell",  "mirror", "rope",  "glass",    "wind",    "seed"};
 constexpr std::array Closers{"What am I?", "What is it?", "Who am I?", "Name me."};
-constexpr std::array Nouns{"candle", "shadow", "echo", "river", "key", "clock", "mirror",
-                           "cloud", "map", "needle", "coin", "bell", "window", "seed", "ladder"};
+constexpr std::array Nouns{"candle", "shadow", "echo",   "river", "key",
+                           "clock",  "mirror", "cloud",  "map",   "needle",
+                           "coin",   "bell",   "window", "seed",  "ladder"};
 
 }  // namespace
 

@@ -18,8 +18,9 @@ namespace {
 std::optional<qint64> WholeNumber(const QString& text) {
     bool ok = false;
     const qint64 value = text.toLongLong(&ok);
-    const bool plain = !text.isEmpty() && (text[0].isDigit() || text[0] == u'-') &&
-                       std::all_of(text.begin() + 1, text.end(), [](QChar c) { return c.isDigit(); });
+    const bool plain =
+        !text.isEmpty() && (text[0].isDigit() || text[0] == u'-') &&
+        std::all_of(text.begin() + 1, text.end(), [](QChar c) { return c.isDigit(); });
     if (!ok || !plain) {
         return std::nullopt;
     }
@@ -74,12 +75,15 @@ void ReadRiddleTsv(const QString& path, const std::function<void(const RiddleRec
         }
         const std::optional<qint64> id = WholeNumber(fields[0]);
         if (!id) {
-            Fail(path, lineNumber, QStringLiteral("the id \"%1\" is not a whole number").arg(fields[0]));
+            Fail(path, lineNumber,
+                 QStringLiteral("the id \"%1\" is not a whole number").arg(fields[0]));
         }
         const auto [previous, inserted] = lineOfId.emplace(*id, lineNumber);
         if (!inserted) {
             Fail(path, lineNumber,
-                 QStringLiteral("the id %1 was already used on line %2").arg(*id).arg(previous->second));
+                 QStringLiteral("the id %1 was already used on line %2")
+                     .arg(*id)
+                     .arg(previous->second));
         }
         add(RiddleRecord{*id, FieldValue(fields[1]), FieldValue(fields[2])});
     }

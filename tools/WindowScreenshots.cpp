@@ -55,8 +55,9 @@ int main(int argc, char** argv) {
     FixedRandom random;
     Connection connection([] { return quint64{11}; });
     connection.Open(RiddleFile::ConnectionString(files.BesideProgram(RiddleFile::FileName)));
-    const WorkingWindowServices services{messages, settings, saveDialog, spreadsheets, events,
-                                         files,    &connection, [] {}};
+    const WorkingWindowServices services{
+        messages, settings, saveDialog, spreadsheets, events, files, &connection, [] {
+        }};
 
     Form1 main({messages, process, files});
     main.Form_Load();

@@ -120,7 +120,8 @@ int Run(const QString& command, const Arguments& args) {
         if (args.password) {
             throw UsageError("generate takes no --password");
         }
-        const auto count = static_cast<qint64>(ParseNumber(args.positional[0], "COUNT", MaxGenerated));
+        const auto count =
+            static_cast<qint64>(ParseNumber(args.positional[0], "COUNT", MaxGenerated));
         const quint64 seed = args.seed ? ParseNumber(*args.seed, "the seed", ~quint64{0}) : 1;
         GenerateRiddleFile(count, args.positional[1], seed, password);
     } else {

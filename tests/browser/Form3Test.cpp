@@ -7,9 +7,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
