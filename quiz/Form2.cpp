@@ -108,31 +108,29 @@ void Form2::Form_Load() {
 }
 
 void Form2::PushButton1_Click() {
-    ErrorTrap trap = Trap(QStringLiteral("PushButton1_Click"));
-    quiz_.Next(trap);
-    ShowState();
+    RunQuiz(QStringLiteral("PushButton1_Click"), &QuizModel::Next);
 }
 
 void Form2::PushButton2_Click() {
-    ErrorTrap trap = Trap(QStringLiteral("PushButton2_Click"));
-    quiz_.Previous(trap);
-    ShowState();
+    RunQuiz(QStringLiteral("PushButton2_Click"), &QuizModel::Previous);
 }
 
 void Form2::PushButton3_Click() {
-    ErrorTrap trap = Trap(QStringLiteral("PushButton3_Click"));
-    quiz_.ShowAnswer(trap);
-    ShowState();
+    RunQuiz(QStringLiteral("PushButton3_Click"), &QuizModel::ShowAnswer);
 }
 
 void Form2::PushButton4_Click() {
-    ErrorTrap trap = Trap(QStringLiteral("PushButton4_Click"));
-    quiz_.Guess(trap);
-    ShowState();
+    RunQuiz(QStringLiteral("PushButton4_Click"), &QuizModel::Guess);
 }
 
 void Form2::PushButton5_Click() {
     SaveResultsAsText(QStringLiteral("PushButton5_Click"));
+}
+
+void Form2::RunQuiz(const QString& handler, void (QuizModel::*operation)(ErrorTrap&)) {
+    ErrorTrap trap = Trap(handler);
+    (quiz_.*operation)(trap);
+    ShowState();
 }
 
 void Form2::ShowState() {

@@ -30,6 +30,8 @@ public:
 
 private:
     void BuildControls();
+    // Runs one of the quiz's operations under the handler's trap, then shows the new state.
+    void RunQuiz(const QString& handler, void (QuizModel::*operation)(ErrorTrap&));
     // Puts the model's boxes and navigation state on the screen.
     void ShowState();
 

@@ -22,5 +22,15 @@ private:
     std::mt19937_64 engine_{std::random_device{}()};
 };
 
+// The same sequence from the same seed: for checks that must not depend on chance.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(quint64 seed) : engine_(seed) {}
+    double Next() override { return std::generate_canonical<double, 53>(engine_); }
+
+private:
+    std::mt19937_64 engine_;
+};
+
 // base + floor(r * span) for a fresh r from the source.
 double Random(RandomSource& source, qint32 base, qint32 span);

@@ -17,17 +17,8 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <random>
 
 namespace {
-
-class FixedRandom final : public RandomSource {
-public:
-    double Next() override { return std::generate_canonical<double, 53>(engine_); }
-
-private:
-    std::mt19937_64 engine_{7};
-};
 
 bool Save(QWidget& window, const QString& path) {
     window.show();
@@ -52,7 +43,7 @@ int main(int argc, char** argv) {
     QtSaveDialog saveDialog(nullptr);
     DesktopSpreadsheets spreadsheets;
     QtEventPump events;
-    FixedRandom random;
+    SeededRandom random(7);
     Connection connection([] { return quint64{11}; });
     connection.Open(RiddleFile::ConnectionString(files.BesideProgram(RiddleFile::FileName)));
     const WorkingWindowServices services{

@@ -36,10 +36,6 @@ protected:
         form->Form_Load();
         return form;
     }
-    template <typename Widget>
-    static Widget* Control(Form3& form, const char* name) {
-        return form.findChild<Widget*>(QString::fromLatin1(name));
-    }
     static QString Total(Form3& form) { return Control<QLabel>(form, "Label2")->text(); }
     static QString AnswersCaption(Form3& form) {
         return Control<QPushButton>(form, "PushButton5")->text();

@@ -34,10 +34,6 @@ protected:
         form->Form_Load();
         return form;
     }
-    template <typename Widget>
-    static Widget* Control(Form2& form, const char* name) {
-        return form.findChild<Widget*>(QString::fromLatin1(name));
-    }
 
     TestFolder folder;
     Connection connection;

@@ -20,14 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class SeededRandom final : public RandomSource {
-public:
-    double Next() override { return std::generate_canonical<double, 53>(engine_); }
-
-private:
-    std::mt19937_64 engine_{2024};
-};
-
 class FakePointer final : public PointerSetting {
 public:
     int MousePointer() const override { return value; }
@@ -45,7 +37,7 @@ protected:
 
     TestFolder folder;
     Connection connection;
-    SeededRandom random;
+    SeededRandom random{2024};
     FakePointer pointer;
 };
 

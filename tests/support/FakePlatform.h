@@ -29,6 +29,7 @@ public:
 #include "app/Settings.h"
 
 #include <QMap>
+#include <QObject>
 
 // Settings kept in memory; every write is also recorded in order.
 class FakeSettings final : public SettingsStore {
@@ -127,6 +128,12 @@ public:
     int created = 0;
     FakeSpreadsheet::Log log;
 };
+
+// A window's control by its name.
+template <typename Widget>
+Widget* Control(QObject& window, const char* name) {
+    return window.findChild<Widget*>(QString::fromLatin1(name));
+}
 
 // Everything a working window needs, as fakes.
 struct FakeWindowServices {
