@@ -20,7 +20,6 @@ Connection& WorkingWindowServices::RiddleConnection() const {
 WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services)
     : services_(std::move(services)),
       pointer_(*this),
-      list_(),
       ListView1(new ResultListView(list_, this)) {
     setObjectName(name);
     setFont(ArialBold(WindowPoints));
