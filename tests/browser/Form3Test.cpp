@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -185,6 +186,9 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), u"A\nB\nC"_s);
 
     list->SelectRow(5);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s);
+    QCoreApplication::sendEvent(list, &space);
+    EXPECT_TRUE(form->List().Ticked(5));  // Space ticks the selected row
     form->Pointer().SetMousePointer(WindowPointer::Busy);
     form->ListView1_DblClick();
     EXPECT_EQ(form->List().Count(), 30);
