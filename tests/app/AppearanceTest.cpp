@@ -4,9 +4,7 @@
 #include "browser/Form3.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
-#include "store/RiddleFile.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/support/RiddleFiles.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,37 +36,20 @@ void MoveMouseOver(QWidget& widget, QPoint at = {2, 2}) {
     QApplication::sendEvent(&widget, &move);
 }
 
-class AppearanceTest : public testing::Test {
+class AppearanceTest : public WindowFixture {
 protected:
-    AppearanceTest() {
-        folder.MakeRiddleFile(RiddleFile::FileName, NumberedRiddles(3));
-        connection.Open(RiddleFile::ConnectionString(folder.Path(RiddleFile::FileName)));
-    }
+    AppearanceTest() { OpenRiddles(NumberedRiddles(3)); }
     std::unique_ptr<Form1> StartMain() {
         auto form = std::make_unique<Form1>(
             Form1::Services{fake.messages, process, Files(folder.Folder())});
         form->Start();
         return form;
     }
-    WorkingWindowServices Services() {
-        return {fake.messages,
-                fake.settings,
-                fake.saveDialog,
-                fake.spreadsheets,
-                fake.events,
-                Files(folder.Folder()),
-                &connection,
-                [] {
-                }};
-    }
     void WriteSkin(const QByteArray& sheet) {
         QDir(folder.Folder()).mkpath(u"x"_s);
         folder.WriteBytes(u"x/o.cjs"_s, sheet);
     }
 
-    TestFolder folder;
-    Connection connection;
-    FakeWindowServices fake;
     FakeProcess process;
     NoRandom random;
 };

@@ -1,9 +1,7 @@
 // The browser window driven through its handlers, with fake message boxes and settings.
 #include "browser/Form3.h"
 #include "browser/ResultListView.h"
-#include "store/RiddleFile.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/support/RiddleFiles.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,21 +17,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class Form3Test : public testing::Test {
+class Form3Test : public WindowFixture {
 protected:
     Form3Test() {
         std::vector<RiddleRecord> rows = NumberedRiddles(30);
         rows[0].riddle = u"  A  B   C  "_s;
-        connection.Open(
-            RiddleFile::ConnectionString(folder.MakeRiddleFile(RiddleFile::FileName, rows)));
+        OpenRiddles(rows);
     }
 
     std::unique_ptr<Form3> Open() {
-        auto form = std::make_unique<Form3>(
-            WorkingWindowServices{messages, settings, fake.saveDialog, fake.spreadsheets,
-                                  fake.events, Files(folder.Folder()), &connection, [this] {
-                                      ++mainShown;
-                                  }});
+        auto form = std::make_unique<Form3>(Services());
         form->Form_Load();
         return form;
     }
@@ -52,13 +45,6 @@ protected:
         Control<QLineEdit>(form, "Text1")->setText(count);
         form.PushButton1_Click();
     }
-
-    TestFolder folder;
-    Connection connection;
-    FakeWindowServices fake;
-    FakeMessages& messages = fake.messages;
-    FakeSettings& settings = fake.settings;
-    int mainShown = 0;
 };
 
 TEST_F(Form3Test, FirstOpeningHidesAnswersButTheFullLoadStillFillsThem) {

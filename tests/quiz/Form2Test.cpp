@@ -1,9 +1,7 @@
 // The quiz window opened and driven through its handlers.
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
-#include "store/RiddleFile.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/support/RiddleFiles.h"
+#include "tests/support/WindowFixture.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,28 +18,16 @@ public:
     double Next() override { return 0.5; }
 };
 
-class Form2Test : public testing::Test {
+class Form2Test : public WindowFixture {
 protected:
     std::unique_ptr<Form2> Open(const std::vector<RiddleRecord>& rows) {
-        connection.Open(RiddleFile::ConnectionString(folder.MakeRiddleFile(u"r.mdb"_s, rows)));
-        auto form = std::make_unique<Form2>(
-            WorkingWindowServices{messages, settings, fake.saveDialog, fake.spreadsheets,
-                                  fake.events, Files(folder.Folder()), &connection,
-                                  [this] {
-                                      ++mainShown;
-                                  }},
-            random);
+        OpenRiddles(rows);
+        auto form = std::make_unique<Form2>(Services(), random);
         form->Form_Load();
         return form;
     }
 
-    TestFolder folder;
-    Connection connection;
     HalfRandom random;
-    FakeWindowServices fake;
-    FakeMessages& messages = fake.messages;
-    FakeSettings& settings = fake.settings;
-    int mainShown = 0;
 };
 
 TEST_F(Form2Test, OpensOnOneRiddleWithEmptyBoxesAndNoWayBack) {
@@ -72,7 +58,6 @@ TEST_F(Form2Test, OneRowTableIsDrawnAndAnEmptyOneReportedOnOpening) {
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), u"Only riddle"_s);
     EXPECT_TRUE(messages.errors.isEmpty());
 
-    connection.Close();
     form = Open({});
     ASSERT_EQ(messages.errors.size(), 1);
     EXPECT_TRUE(messages.errors[0].contains(u"Form2.Form_Load at line 4"_s));

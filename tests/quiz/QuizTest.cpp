@@ -60,7 +60,6 @@ TEST_F(DrawTest, RecordHoldsTheCleanedRiddleTheTokenAndTheAnswerAsStored) {
     Open({{7, u"A  B   C    D\nE  "_s, u" piano, a piano "_s}});
     const QString record = Draw();
     EXPECT_EQ(record, u"A\r\nB\r\nC\r\nD\nE||MySeparator12||\" piano, a piano "_s);
-    EXPECT_EQ(RecordSeparator.size(), 18);
     EXPECT_EQ(RecordPiece(record, 1), u"piano, a piano"_s);
 }
 
@@ -88,12 +87,6 @@ TEST(GuessRuleTest, CommaPiecesCaseAndTheOneWayPlural) {
     EXPECT_TRUE(GuessMatches(u"A Piano"_s, u"a piano"_s));
     EXPECT_FALSE(GuessMatches(u"a  piano"_s, u"a piano"_s));
     EXPECT_TRUE(GuessMatches(u"\u00c9CHO"_s, u"\u00e9cho"_s));
-
-    qint16 counter = 32766;
-    Increment(counter);
-    EXPECT_EQ(counter, 32767);
-    EXPECT_THROW(Increment(counter), std::overflow_error);
-    EXPECT_EQ(counter, 32767);
 }
 
 // The model with a drawer that hands out prepared records in turn.
