@@ -34,23 +34,17 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
     }
     trap.Step(4, [&] { pointer.SetMousePointer(PointerSetting::Busy); });
     std::unique_ptr<SpreadsheetApplication> application;
-    // Each step needs the application the one before left working, so the first failure ends
-    // the export instead of failing again for every cell.
-    const bool written = trap.Step(5, [&] {
-        application = provider.Create();
-    }) && trap.Step(6, [&] {
-        application->AddWorkbook();
-    }) && trap.Step(7, [&] {
+    const auto writeHeaders = [&] {
         const int columns = list.ColumnCount();
         for (int i = 1; i <= columns; ++i) {
             events.LetEventsRun();
             application->SetHeaderCell(1, i, list.ColumnHeader(i));
             application->AutofitColumn(i);
         }
-    }) && trap.Step(8, [&] {
+    };
+    const auto writeRows = [&] {
         const int columns = list.ColumnCount();
-        int r = 2;
-        for (int n = 1; n <= rows; ++n, ++r) {
+        for (int n = 1, r = 2; n <= rows; ++n, ++r) {
             events.LetEventsRun();
             if (!list.Ticked(n)) {
                 continue;
@@ -62,7 +56,13 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
                 application->SetCellValue(r, k, k == 1 ? cell : QString(cell).remove(u'='));
             }
         }
-    }) && trap.Step(9, [&] { application->AutofitAllColumns(); });
+    };
+    // Each step needs the application the one before left working, so the first failure ends
+    // the export instead of failing again for every cell.
+    const bool written = trap.Step(5, [&] { application = provider.Create(); }) &&
+                         trap.Step(6, [&] { application->AddWorkbook(); }) &&
+                         trap.Step(7, writeHeaders) && trap.Step(8, writeRows) &&
+                         trap.Step(9, [&] { application->AutofitAllColumns(); });
     if (written) {
         trap.Step(10, [&] { application->SetVisible(true); });
     }
