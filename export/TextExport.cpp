@@ -3,11 +3,10 @@
 
 #include "app/ErrorReport.h"
 #include "app/PointerSetting.h"
+#include "export/ReplaceFile.h"
 
-#include <QSaveFile>
+#include <QList>
 #include <QStringEncoder>
-
-#include <stdexcept>
 
 QString ListToText(const ExportSource& list, EventPump& events) {
     const QString tab = QStringLiteral("\t");
@@ -55,13 +54,7 @@ QByteArray ToWindows1252(const QString& text) {
 }
 
 void WriteTextFile(const QString& text, const QString& path) {
-    QSaveFile file(path);
-    const QByteArray bytes = ToWindows1252(text);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw std::runtime_error(QStringLiteral("The file %1 could not be written: %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
-    }
+    ReplaceFile(path, ToWindows1252(text));
 }
 
 void SaveResultsAsText(const ExportSource& list, QString& lastName, SaveDialog& dialog,

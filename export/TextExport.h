@@ -18,8 +18,7 @@ QString ListToText(const ExportSource& list, EventPump& events);
 // Builds the text of the list and writes it to path.
 void ListToTextFile(const ExportSource& list, const QString& path, EventPump& events);
 
-// Replaces the file at path with the text in Windows-1252. The text goes to a temporary file
-// first; an existing file is replaced only once all of it is written.
+// Replaces the file at path with the text in Windows-1252, as ReplaceFile does.
 void WriteTextFile(const QString& text, const QString& path);
 
 // A character Windows-1252 cannot hold becomes "?".

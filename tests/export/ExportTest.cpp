@@ -2,6 +2,7 @@
 #include "app/ErrorReport.h"
 #include "app/PointerSetting.h"
 #include "browser/ResultList.h"
+#include "export/ReplaceFile.h"
 #include "export/Spreadsheet.h"
 #include "export/TextExport.h"
 #include "export/XlsxSpreadsheet.h"
@@ -12,6 +13,14 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -31,6 +40,42 @@ QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
+// A tmpfs of 64 KB mounted in a folder of the test's own, every page of it taken.
+class FullDisk final {
+public:
+    explicit FullDisk(const QString& folder) : folder_(folder) {
+        QDir().mkpath(folder);
+        mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
+                           "size=64k") == 0;
+        why_ = mounted_ ? QString() : qt_error_string(errno);
+    }
+    ~FullDisk() {
+        if (mounted_) {
+            ::umount(QFile::encodeName(folder_).constData());
+        }
+    }
+    bool Mounted() const { return mounted_; }
+    const QString& WhyNot() const { return why_; }
+    void Fill() const {
+        QFile filler(folder_ + u"/filler"_s);
+        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        const QByteArray page(4096, 'f');
+        while (filler.write(page) > 0) {
+        }
+        while (filler.write(page.first(1)) > 0) {
+        }
+    }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    QString why_;
+};
 
 class ExportTest : public testing::Test {
 protected:
@@ -100,11 +145,6 @@ TEST_F(ExportTest, UnwritableTargetGivesOneReportAndThePointerBack) {
     ASSERT_EQ(fake.messages.errors.size(), 1);
     EXPECT_TRUE(fake.messages.errors[0].contains(u"Form3.PushButton4_Click at line 5"_s));
     EXPECT_EQ(pointer.value, PointerSetting::Default);
-
-    ASSERT_TRUE(QDir(folder.Folder()).mkdir(u"a folder"_s));
-    SaveAs(folder.Path(u"a folder"_s));
-    EXPECT_EQ(fake.messages.errors.size(), 2);
-    EXPECT_TRUE(QFileInfo(folder.Path(u"a folder"_s)).isDir());
 }
 
 TEST_F(ExportTest, FolderThatMayNotBeWrittenKeepsTheOldFile) {
@@ -119,6 +159,79 @@ TEST_F(ExportTest, FolderThatMayNotBeWrittenKeepsTheOldFile) {
     }
     EXPECT_EQ(fake.messages.errors.size(), 1);
     EXPECT_EQ(ReadFile(old), "keep me");
+}
+
+TEST_F(ExportTest, FullDiskKeepsTheOldFileAndGivesOneReport) {
+    const FullDisk disk(folder.Path(u"disk"_s));
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.WhyNot().toStdString();
+    }
+    const QString old = folder.Path(u"disk/old.txt"_s);
+    folder.WriteBytes(u"disk/old.txt"_s, "old text");
+    disk.Fill();
+    // Small enough to sit in a write buffer until the file is closed.
+    AddRow(u"riddle"_s, u"answer"_s, true);
+    SaveAs(old);
+    ASSERT_EQ(fake.messages.errors.size(), 1);
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"No space left on device"_s));
+    EXPECT_EQ(ReadFile(old), "old text");
+    EXPECT_EQ(Entries(folder.Path(u"disk"_s)), (QStringList{u"filler"_s, u"old.txt"_s}));
+    EXPECT_EQ(pointer.value, PointerSetting::Default);
+}
+
+TEST_F(ExportTest, DeviceThatFailsPartWayReplacesNothing) {
+    const QString old = folder.WriteBytes(u"old.txt"_s, "old text");
+    const QByteArray text(10000, 't');
+    // A device that takes at most `chunk` bytes a call and fails once `room` bytes are taken.
+    const auto device = [](qint64 room, qint64 chunk) {
+        return [room, chunk](int handle, const char* data, qint64 size) mutable -> qint64 {
+            const qint64 take = std::min({size, room, chunk});
+            if (take == 0) {
+                errno = ENOSPC;
+                return -1;
+            }
+            room -= take;
+            return ::write(handle, data, static_cast<size_t>(take));
+        };
+    };
+    for (const qint64 room : {qint64{0}, qint64{1}, qint64{4096}, text.size() - 1}) {
+        EXPECT_THROW(ReplaceFile(old, text, device(room, 3000)), std::runtime_error) << room;
+        EXPECT_EQ(ReadFile(old), "old text") << room;
+        EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s}) << room;
+    }
+    ReplaceFile(old, text, device(text.size(), 7));  // short writes are carried on
+    EXPECT_EQ(ReadFile(old), text);
+}
+
+TEST_F(ExportTest, TargetThatIsNoRegularFileIsLeftAsItWas) {
+    AddRow(u"riddle"_s, u"answer"_s, true);
+    const QByteArray fifo = QFile::encodeName(folder.Path(u"fifo"_s));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(folder.Path(u"fifo"_s), folder.Path(u"link to fifo"_s)));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray socketPath = QFile::encodeName(folder.Path(u"socket"_s));
+    ASSERT_LT(static_cast<size_t>(socketPath.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, socketPath.constData(), static_cast<size_t>(socketPath.size()));
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_TRUE(QDir(folder.Folder()).mkdir(u"folder"_s));
+    const QStringList before = Entries(folder.Folder());
+
+    for (const QString& name : {u"fifo"_s, u"link to fifo"_s, u"socket"_s, u"folder"_s}) {
+        fake.messages.errors.clear();
+        SaveAs(folder.Path(name));
+        ASSERT_EQ(fake.messages.errors.size(), 1) << name.toStdString();
+        EXPECT_TRUE(fake.messages.errors[0].contains(u"not a regular file"_s));
+    }
+    ::close(listener);
+    struct stat kind {};
+    ASSERT_EQ(::lstat(fifo.constData(), &kind), 0);
+    EXPECT_TRUE(S_ISFIFO(kind.st_mode));
+    ASSERT_EQ(::lstat(socketPath.constData(), &kind), 0);
+    EXPECT_TRUE(S_ISSOCK(kind.st_mode));
+    EXPECT_TRUE(QFileInfo(folder.Path(u"link to fifo"_s)).isSymLink());
+    EXPECT_EQ(Entries(folder.Folder()), before);
 }
 
 TEST_F(ExportTest, ReloadWhileEventsRunDoesNotReachTheExport) {
