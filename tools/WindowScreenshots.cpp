@@ -20,7 +20,13 @@
 
 namespace {
 
+// A window whose icon files were not built in shows none on the desktop either.
 bool Save(QWidget& window, const QString& path) {
+    if (window.windowIcon().availableSizes().isEmpty()) {
+        std::fprintf(stderr, "quorvane-screenshots: %s has no icon\n",
+                     qPrintable(window.objectName()));
+        return false;
+    }
     window.show();
     QApplication::processEvents();
     return window.grab().save(path);

@@ -101,6 +101,10 @@ TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndTheBrowserPanelsStayWh
               QColor(Qt::white));
     EXPECT_EQ(quiz.findChild<QCheckBox*>(u"Check1"_s)->palette().color(QPalette::Window),
               QColor(40, 44, 52));
+    for (QWidget* window : {static_cast<QWidget*>(&browser), static_cast<QWidget*>(&quiz)}) {
+        EXPECT_FALSE(window->windowIcon().availableSizes().isEmpty())
+            << window->objectName().toStdString();
+    }
 }
 
 TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAlone) {

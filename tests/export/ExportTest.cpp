@@ -50,8 +50,8 @@ class FullDisk final {
 public:
     explicit FullDisk(const QString& folder) : folder_(folder) {
         QDir().mkpath(folder);
-        mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                           "size=64k") == 0;
+        mounted_ =
+            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
         why_ = mounted_ ? QString() : qt_error_string(errno);
     }
     ~FullDisk() {
