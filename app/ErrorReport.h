@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Messages.h"
+#include "app/Platform.h"
 
 #include <QString>
 
@@ -19,6 +20,7 @@ void ShowErrorReport(Messages& messages, const QString& window, const QString& h
 // A handler runs as numbered steps. A step that throws is reported with the handler's window
 // and name and the step's number as the line; the handler then goes on with its next step. A
 // routine called inside a step simply lets its exception leave it, which abandons the rest of it.
+// Once a step meets the program's end, it and every later step stop without a report.
 class ErrorTrap final {
 public:
     ErrorTrap(Messages& messages, QString window, QString handler)
@@ -27,9 +29,14 @@ public:
     // Returns true when the step ran to its end.
     template <typename Work>
     bool Step(int line, Work&& step) {
+        if (ending_) {
+            return false;
+        }
         try {
             std::forward<Work>(step)();
             return true;
+        } catch (const ProgramEnding&) {
+            ending_ = true;
         } catch (const std::exception& failure) {
             Report(line, QString::fromUtf8(failure.what()));
         } catch (...) {
@@ -44,6 +51,7 @@ private:
     Messages& messages_;
     QString window_;
     QString handler_;
+    bool ending_ = false;
 };
 
 void NoteUnreportedFailure(const char* description) noexcept;
@@ -57,5 +65,7 @@ void RunWithoutTrap(Work&& work) noexcept {
         std::forward<Work>(work)();
     } catch (const std::exception& failure) {
         NoteUnreportedFailure(failure.what());
+    } catch (...) {
+        NoteUnreportedFailure("Unknown failure.");
     }
 }

@@ -17,4 +17,6 @@ class ProcessControl {
 public:
     virtual ~ProcessControl() = default;
     virtual void EndProgram() = 0;
+    // True once EndProgram was called: work still under way stops at its next chance.
+    virtual bool Ending() const = 0;
 };

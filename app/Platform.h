@@ -12,9 +12,14 @@ public:
                                 const QString& initialName) = 0;
 };
 
+// Thrown where window events ran and the user ended the program meanwhile: the operation that
+// let them run stops there, and no one is told, since the program is going away.
+struct ProgramEnding final {};
+
 // Lets pending window events run, so that a window repaints during a long export.
 class EventPump {
 public:
     virtual ~EventPump() = default;
+    // Throws ProgramEnding when the program is ending.
     virtual void LetEventsRun() = 0;
 };

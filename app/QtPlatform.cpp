@@ -29,6 +29,7 @@ void QtMessages::ShowErrorBox(const QString& text) {
 }
 
 void SystemProcess::EndProgram() {
+    ending_ = true;
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
@@ -58,5 +59,8 @@ void QtEventPump::LetEventsRun() {
     if (sinceLastRun_.elapsed() >= IntervalMs) {
         QCoreApplication::processEvents();
         sinceLastRun_.restart();
+    }
+    if (process_.Ending()) {
+        throw ProgramEnding();
     }
 }

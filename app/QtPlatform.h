@@ -19,6 +19,10 @@ public:
 class SystemProcess final : public ProcessControl {
 public:
     void EndProgram() override;
+    bool Ending() const override { return ending_; }
+
+private:
+    bool ending_ = false;
 };
 
 // The desktop's save dialog, started from the name chosen last time.
@@ -36,9 +40,12 @@ private:
 // and answer, rarely enough that an export of many thousand fields is not slowed by it.
 class QtEventPump final : public EventPump {
 public:
-    QtEventPump() { sinceLastRun_.start(); }
+    explicit QtEventPump(const ProcessControl& process) : process_(process) {
+        sinceLastRun_.start();
+    }
     void LetEventsRun() override;
 
 private:
+    const ProcessControl& process_;
     QElapsedTimer sinceLastRun_;
 };

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     IniSettingsStore settings;
     QtSaveDialog saveDialog(nullptr);
     DesktopSpreadsheets spreadsheets;
-    QtEventPump events;
+    QtEventPump events(process);
     const Files files(QCoreApplication::applicationDirPath());
     Form1 form1({messages, process, files});
 
@@ -40,19 +40,11 @@ int main(int argc, char** argv) {
     TimeSeededRandom random;
     QPointer<Form2> quiz;
     const auto openQuiz = [&] {
-        if (!quiz) {
-            quiz = new Form2(services(), random);
-            quiz->Form_Load();
-        }
-        quiz->show();
+        ShowWorkingWindow(quiz, [&] { return new Form2(services(), random); });
     };
     QPointer<Form3> browser;
     const auto openBrowser = [&] {
-        if (!browser) {
-            browser = new Form3(services());
-            browser->Form_Load();
-        }
-        browser->show();
+        ShowWorkingWindow(browser, [&] { return new Form3(services()); });
     };
     form1.SetWorkingWindows(openQuiz, openBrowser);
 

@@ -49,7 +49,8 @@ struct Browser {
     NoMessages messages;
     QtSaveDialog saveDialog{nullptr};
     DesktopSpreadsheets spreadsheets;
-    QtEventPump events;
+    SystemProcess process;
+    QtEventPump events{process};
     Connection connection;
     std::unique_ptr<Form3> form;
 };

@@ -54,7 +54,8 @@ private:
 void TextExport(benchmark::State& state) {
     const ResultSnapshot list = GeneratedList();
     QTemporaryDir folder;
-    QtEventPump events;
+    const SystemProcess process;
+    QtEventPump events(process);
     for (auto _ : state) {
         ListToTextFile(list, folder.filePath(QStringLiteral("results.txt")), events);
     }
@@ -71,7 +72,8 @@ void XlsxExport(benchmark::State& state) {
     DesktopSpreadsheets spreadsheets(lookup, folder.path());
     NoMessages messages;
     NoPointer pointer;
-    QtEventPump events;
+    const SystemProcess process;
+    QtEventPump events(process);
     for (auto _ : state) {
         ErrorTrap trap(messages, QStringLiteral("Bench"), QStringLiteral("XlsxExport"));
         SendResultsToSpreadsheet(list, spreadsheets, messages, pointer, events, trap);

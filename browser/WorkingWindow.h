@@ -11,6 +11,7 @@
 #include "browser/ResultList.h"
 #include "store/Connection.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -40,6 +41,8 @@ public:
 
     WindowPointer& Pointer() { return pointer_; }
     ResultList& List() { return list_; }
+    // Closed, and only waiting for its export to end before it is discarded.
+    bool Discarded() const { return discardWhenIdle_; }
 
     // Shows the main window again and discards this one; never refused.
     void Form_QueryUnload();
@@ -71,3 +74,14 @@ private:
     int exportsRunning_ = 0;
     bool discardWhenIdle_ = false;
 };
+
+// Shows the working window kept in `window`, building it first and running its opening when there
+// is none, or when the one there is closed and only waits for its export to end.
+template <typename Window, typename Build>
+void ShowWorkingWindow(QPointer<Window>& window, Build&& build) {
+    if (!window || window->Discarded()) {
+        window = build();
+        window->Form_Load();
+    }
+    window->show();
+}

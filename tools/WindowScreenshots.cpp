@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     SystemProcess process;
     QtSaveDialog saveDialog(nullptr);
     DesktopSpreadsheets spreadsheets;
-    QtEventPump events;
+    QtEventPump events(process);
     SeededRandom random(7);
     Connection connection([] { return quint64{11}; });
     connection.Open(RiddleFile::ConnectionString(files.BesideProgram(RiddleFile::FileName)));

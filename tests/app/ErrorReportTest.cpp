@@ -42,6 +42,23 @@ TEST(ErrorTrapTest, ReportsEachFailingStepAndResumesWithTheNext) {
         u"routine failed\r\nin Lumivex2021/08/31.Form2.PushButton4_Click at line 2\r\r"_s));
     EXPECT_TRUE(messages.errors[1].contains(u" at line 4\r\r"_s));
     EXPECT_TRUE(messages.messages.isEmpty());
+
+    // Meeting the program's end stops this step and every later one, silently.
+    EXPECT_FALSE(trap.Step(5, [] { throw ProgramEnding(); }));
+    EXPECT_FALSE(trap.Step(6, [&] { ran.push_back(6); }));
+    EXPECT_EQ(ran, (std::vector<int>{1, 3}));
+    EXPECT_EQ(messages.errors.size(), 2);
+}
+
+TEST(ErrorTrapTest, HandlersWithoutATrapSurviveAnyFailure) {
+    int ran = 0;
+    RunWithoutTrap([&] {
+        ++ran;
+        throw 42;
+    });
+    RunWithoutTrap([&] { throw std::runtime_error("failed"); });
+    RunWithoutTrap([&] { ++ran; });
+    EXPECT_EQ(ran, 2);
 }
 
 TEST(ApplicationTitleTest, DropsTheLastWordThenWordsUntilFortyCharacters) {

@@ -23,6 +23,7 @@ public:
 class FakeProcess final : public ProcessControl {
 public:
     void EndProgram() override { ++ends; }
+    bool Ending() const override { return ends > 0; }
     int ends = 0;
 };
 
@@ -71,17 +72,22 @@ public:
     QStringList initialNames;
 };
 
-// Counts the chances to run events and runs `during` at one of them, to play the user.
+// Counts the chances to run events and runs `during` at one of them, to play the user; stops
+// the work as the desktop's pump does once `process` is ending.
 class FakeEvents final : public EventPump {
 public:
     void LetEventsRun() override {
         if (++calls == runAt && during) {
             during();
         }
+        if (process != nullptr && process->Ending()) {
+            throw ProgramEnding();
+        }
     }
     int calls = 0;
     int runAt = 0;
     std::function<void()> during;
+    const ProcessControl* process = nullptr;
 };
 
 // A spreadsheet program that records its cells and can be told to fail.
