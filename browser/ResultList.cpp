@@ -12,6 +12,17 @@ namespace {
                                 .toStdString());
 }
 
+// A list shows one line per row: each line break of a text shows as one blank there, while the
+// row itself, its exports and the detail panel keep the text as it is.
+QString OneLine(QString text) {
+    if (text.contains(u'\r') || text.contains(u'\n')) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        text.replace(u'\r', u' ');
+        text.replace(u'\n', u' ');
+    }
+    return text;
+}
+
 }  // namespace
 
 QString ResultRow::Text() const {
@@ -122,7 +133,7 @@ QVariant ResultList::data(const QModelIndex& index, int role) const {
     }
     const ResultRow& row = rows_[static_cast<size_t>(index.row())];
     if (role == Qt::DisplayRole) {
-        return index.column() == 0 ? row.Text() : row.SubItem(index.column());
+        return OneLine(index.column() == 0 ? row.Text() : row.SubItem(index.column()));
     }
     if (role == Qt::CheckStateRole && index.column() == 0) {
         return row.ticked ? Qt::Checked : Qt::Unchecked;

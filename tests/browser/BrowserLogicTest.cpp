@@ -60,6 +60,13 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     EXPECT_EQ(list.Text(1), u"second"_s);
     EXPECT_TRUE(list.Ticked(1));
     EXPECT_EQ(list.data(list.index(0, 1), Qt::DisplayRole).toString(), u"answer two"_s);
+    // One line per row on screen; the row keeps its line breaks.
+    list.AddRow(u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
+    list.SetSubItem(3, 1, u"\nanswer"_s);
+    EXPECT_EQ(list.data(list.index(2, 0), Qt::DisplayRole).toString(), u"one two three four  "_s);
+    EXPECT_EQ(list.data(list.index(2, 1), Qt::DisplayRole).toString(), u" answer"_s);
+    EXPECT_EQ(list.Text(3), u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
+    list.RemoveRow(3);
     list.SetAllTicked(true);
     EXPECT_TRUE(list.Ticked(2));
     EXPECT_THROW(list.RemoveRow(3), std::out_of_range);
