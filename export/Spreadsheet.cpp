@@ -5,6 +5,8 @@
 #include "app/Messages.h"
 #include "app/PointerSetting.h"
 
+#include <stdexcept>
+
 bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messages& messages) {
     const bool available = provider.Available();
     if (!available) {
@@ -59,8 +61,13 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
     };
     // Each step needs the application the one before left working, so the first failure ends
     // the export instead of failing again for every cell.
-    const bool written = trap.Step(5, [&] { application = provider.Create(); }) &&
-                         trap.Step(6, [&] { application->AddWorkbook(); }) &&
+    const auto start = [&] {
+        application = provider.Create();
+        if (!application) {
+            throw std::runtime_error("The spreadsheet program could not be started.");
+        }
+    };
+    const bool written = trap.Step(5, start) && trap.Step(6, [&] { application->AddWorkbook(); }) &&
                          trap.Step(7, writeHeaders) && trap.Step(8, writeRows) &&
                          trap.Step(9, [&] { application->AutofitAllColumns(); });
     if (written) {

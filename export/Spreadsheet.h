@@ -31,7 +31,7 @@ public:
     virtual ~SpreadsheetProvider() = default;
     // Whether an application can be created at all: a spreadsheet program is installed.
     virtual bool Available() = 0;
-    // A new, not yet visible application; throws when none can be started.
+    // A new, not yet visible application; throws, or gives none, when none can be started.
     virtual std::unique_ptr<SpreadsheetApplication> Create() = 0;
 };
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,39 @@ constexpr qsizetype MaxCellLength = 32767;  // the longest text a cell holds
 
 [[noreturn]] void Fail(const QString& what) {
     throw std::runtime_error(what.toStdString());
+}
+
+void Check(lxw_error error, const QString& what) {
+    if (error != LXW_NO_ERROR) {
+        Fail(what + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(error)));
+    }
+}
+
+void WriteSheet(lxw_workbook* workbook, const std::vector<std::vector<QString>>& rows,
+                const std::vector<double>& widths) {
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
+    if (sheet == nullptr) {
+        Fail(QStringLiteral("The spreadsheet has no sheet to write"));
+    }
+    // With constant memory the column widths must come before the first row.
+    for (size_t c = 0; c < widths.size(); ++c) {
+        if (widths[c] > 0) {
+            const auto column = static_cast<lxw_col_t>(c);
+            Check(worksheet_set_column(sheet, column, column, widths[c], nullptr),
+                  QStringLiteral("Column %1 could not be sized").arg(c + 1));
+        }
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            if (rows[r][c].isEmpty()) {
+                continue;
+            }
+            const QByteArray text = CellText(rows[r][c]).toUtf8();
+            Check(worksheet_write_string(sheet, static_cast<lxw_row_t>(r),
+                                         static_cast<lxw_col_t>(c), text.constData(), nullptr),
+                  QStringLiteral("Cell (%1, %2) could not be written").arg(r + 1).arg(c + 1));
+        }
+    }
 }
 
 QString RuntimeFolder() {
@@ -38,7 +72,14 @@ ProgramLookup DesktopProgramLookup() {
                     {QStringLiteral("query"), QStringLiteral("default"),
                      QStringLiteral(
                          "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")});
-                if (!query.waitForFinished(5000) || query.exitCode() != 0) {
+                // The window waits for the answer, so a desktop that does not give one soon is
+                // taken to have no default.
+                if (!query.waitForFinished(1000)) {
+                    query.kill();
+                    query.waitForFinished();
+                    return QString();
+                }
+                if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
                     return QString();
                 }
                 return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
@@ -65,6 +106,14 @@ std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lo
     return std::nullopt;
 }
 
+QString CellText(const QString& text) {
+    if (text.size() <= MaxCellLength) {
+        return text;
+    }
+    const bool splitsAPair = text[MaxCellLength - 1].isHighSurrogate();
+    return text.left(splitsAPair ? MaxCellLength - 1 : MaxCellLength);
+}
+
 std::vector<double> FittedWidths(const std::vector<std::vector<QString>>& rows, int columns) {
     std::vector<double> widths(static_cast<size_t>(columns), 0);
     for (const std::vector<QString>& row : rows) {
@@ -89,23 +138,11 @@ void WriteXlsx(const QString& path, const std::vector<std::vector<QString>>& row
     if (workbook == nullptr) {
         Fail(QStringLiteral("The spreadsheet %1 could not be created.").arg(path));
     }
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    // With constant memory the column widths must come before the first row.
-    for (size_t c = 0; c < widths.size(); ++c) {
-        if (widths[c] > 0) {
-            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                                 widths[c], nullptr);
-        }
-    }
-    for (size_t r = 0; r < rows.size(); ++r) {
-        for (size_t c = 0; c < rows[r].size(); ++c) {
-            if (rows[r][c].isEmpty()) {
-                continue;
-            }
-            const QByteArray text = rows[r][c].left(MaxCellLength).toUtf8();
-            worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
-                                   text.constData(), nullptr);
-        }
+    try {
+        WriteSheet(workbook, rows, widths);
+    } catch (...) {
+        workbook_close(workbook);  // frees it; the caller removes the file
+        throw;
     }
     if (const lxw_error error = workbook_close(workbook); error != LXW_NO_ERROR) {
         Fail(QStringLiteral("The spreadsheet %1 could not be written: %2")
@@ -183,8 +220,14 @@ void XlsxSpreadsheet::SetVisible(bool visible) {
 DesktopSpreadsheets::DesktopSpreadsheets(ProgramLookup lookup, QString folder)
     : lookup_(std::move(lookup)), folder_(folder.isEmpty() ? RuntimeFolder() : std::move(folder)) {}
 
+bool DesktopSpreadsheets::Available() {
+    found_ = FindSpreadsheetProgram(lookup_);
+    return found_.has_value();
+}
+
 std::unique_ptr<SpreadsheetApplication> DesktopSpreadsheets::Create() {
-    std::optional<SpreadsheetProgram> program = FindSpreadsheetProgram(lookup_);
+    std::optional<SpreadsheetProgram> program =
+        found_ ? std::exchange(found_, std::nullopt) : FindSpreadsheetProgram(lookup_);
     if (!program) {
         Fail(
             QStringLiteral("No spreadsheet program was found: neither LibreOffice nor Gnumeric, "

@@ -34,8 +34,11 @@ std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lo
 // Spreadsheet column widths that fit each column's longest line, in characters.
 std::vector<double> FittedWidths(const std::vector<std::vector<QString>>& rows, int columns);
 
+// A cell's text cut to the longest a cell holds, never inside a character.
+QString CellText(const QString& text);
+
 // Writes the cells (rows and columns from 0) as text cells, with the given column widths.
-// Throws std::runtime_error when the file cannot be written.
+// Throws std::runtime_error when the file cannot be written or a cell refused.
 void WriteXlsx(const QString& path, const std::vector<std::vector<QString>>& rows,
                const std::vector<double>& widths);
 
@@ -67,10 +70,13 @@ public:
     // Files go to `folder`; by default a per-user runtime folder.
     explicit DesktopSpreadsheets(ProgramLookup lookup = DesktopProgramLookup(),
                                  QString folder = {});
-    bool Available() override { return FindSpreadsheetProgram(lookup_).has_value(); }
+    // Looks for the program; the next Create() uses what this found, so an export, which asks
+    // both, looks only once.
+    bool Available() override;
     std::unique_ptr<SpreadsheetApplication> Create() override;
 
 private:
     ProgramLookup lookup_;
     QString folder_;
+    std::optional<SpreadsheetProgram> found_;
 };

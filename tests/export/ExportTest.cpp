@@ -36,6 +36,8 @@ public:
     int value = Default;
 };
 
+constexpr qsizetype MaxCellLengthForTest = 32767;  // the longest text a spreadsheet cell holds
+
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -296,6 +298,59 @@ TEST_F(ExportTest, ProgramThatStopsAnsweringIsReportedOnceAndThePointerComesBack
     EXPECT_TRUE(fake.messages.errors[0].contains(u"Form2.PushButton13_Click at line 8"_s));
     EXPECT_EQ(fake.spreadsheets.log.calls.size(), 10);
     EXPECT_EQ(pointer.value, PointerSetting::Default);
+
+    fake.spreadsheets.givesNone = true;  // a provider that starts nothing
+    Send();
+    ASSERT_EQ(fake.messages.errors.size(), 2);
+    EXPECT_TRUE(fake.messages.errors[1].contains(u"Form2.PushButton13_Click at line 5"_s));
+    EXPECT_EQ(pointer.value, PointerSetting::Default);
+}
+
+TEST_F(ExportTest, XlsxCutsLongCellsBetweenCharactersAndRefusedCellsFail) {
+    const QString emoji = u"\U0001F600"_s;
+    const QString pairAtTheLimit = QString(MaxCellLengthForTest - 1, u'a') + emoji + u"tail"_s;
+    EXPECT_EQ(CellText(pairAtTheLimit), QString(MaxCellLengthForTest - 1, u'a'));
+    EXPECT_EQ(CellText(QString(40000, u'b')), QString(MaxCellLengthForTest, u'b'));
+    EXPECT_EQ(CellText(emoji), emoji);
+
+    const QString path = folder.Path(u"long.xlsx"_s);
+    WriteXlsx(path, {{pairAtTheLimit, QString(40000, u'b')}}, {});
+    QProcess unzip;
+    unzip.start(u"unzip"_s, {u"-p"_s, path, u"xl/worksheets/sheet1.xml"_s});
+    ASSERT_TRUE(unzip.waitForFinished());
+    const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+    EXPECT_TRUE(xml.contains(u"<t>"_s + QString(MaxCellLengthForTest - 1, u'a') + u"</t>"_s));
+    EXPECT_TRUE(xml.contains(u"<t>"_s + QString(MaxCellLengthForTest, u'b') + u"</t>"_s));
+    EXPECT_FALSE(xml.contains(QChar::ReplacementCharacter));
+
+    std::vector<QString> tooWide(16385);  // one column past the sheet's last
+    tooWide.back() = u"x"_s;
+    EXPECT_THROW(WriteXlsx(folder.Path(u"wide.xlsx"_s), {tooWide}, {}), std::runtime_error);
+}
+
+TEST_F(ExportTest, ExportLooksForTheSpreadsheetProgramOnce) {
+    int defaultAsked = 0;
+    int started = 0;
+    const ProgramLookup lookup{[](const QString& name) {
+                                   return name == u"xdg-open" ? u"/usr/bin/xdg-open"_s : QString();
+                               },
+                               [&defaultAsked] {
+                                   ++defaultAsked;
+                                   return u"calc.desktop"_s;
+                               },
+                               [&started](const QString&, const QStringList&) {
+                                   return ++started > 0;
+                               }};
+    DesktopSpreadsheets desktop(lookup, folder.Path(u"sheets"_s));
+    AddRow(u"r"_s, u"a"_s, true);
+    for (int exports = 1; exports <= 2; ++exports) {
+        ErrorTrap trap(fake.messages, u"Form3"_s, u"PushButton13_Click"_s);
+        SendResultsToSpreadsheet(list.Snapshot(), desktop, fake.messages, pointer, fake.events,
+                                 trap);
+        EXPECT_EQ(defaultAsked, exports);
+        EXPECT_EQ(started, exports);
+    }
+    EXPECT_TRUE(fake.messages.errors.isEmpty());
 }
 
 TEST_F(ExportTest, XlsxHoldsStringCellsAndOpensInTheFoundProgram) {

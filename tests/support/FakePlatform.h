@@ -128,9 +128,10 @@ public:
         if (!installed) {
             throw std::runtime_error("no spreadsheet program");
         }
-        return std::make_unique<FakeSpreadsheet>(log);
+        return givesNone ? nullptr : std::make_unique<FakeSpreadsheet>(log);
     }
     bool installed = true;
+    bool givesNone = false;
     int created = 0;
     FakeSpreadsheet::Log log;
 };
