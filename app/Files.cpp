@@ -2,7 +2,15 @@
 #include "app/Files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Files::Files(QString programFolder) : programFolder_(std::move(programFolder)) {
     while (programFolder_.size() > 1 && programFolder_.endsWith(u'/')) {
@@ -21,6 +29,34 @@ bool Files::FileExists(const QString& path) {
     }
     const QFileInfo info(path);
     return info.exists() && info.lastModified().isValid();
+}
+
+QByteArray ReadSmallFile(const QString& path, qint64 limit) {
+    const auto refuse = [&path](const QString& why) {
+        return std::runtime_error(
+            QStringLiteral("%1 cannot be read: %2").arg(path, why).toStdString());
+    };
+    // Opened without waiting, so a FIFO cannot block; what it is decides before any read.
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        throw refuse(qt_error_string(errno));
+    }
+    QFile file;
+    file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat kind {};
+    if (::fstat(handle, &kind) != 0 || !S_ISREG(kind.st_mode)) {
+        throw refuse(QStringLiteral("it is not a regular file."));
+    }
+    if (kind.st_size > limit) {
+        throw refuse(QStringLiteral("it is larger than %1 bytes.").arg(limit));
+    }
+    QByteArray bytes = file.read(limit + 1);  // the file may have grown since
+    if (bytes.size() > limit || file.error() != QFileDevice::NoError) {
+        throw refuse(bytes.size() > limit ? QStringLiteral("it is larger than %1 bytes.").arg(limit)
+                                          : file.errorString());
+    }
+    return bytes;
 }
 
 bool Files::IsNormalFile(const QString& path) {

@@ -1,6 +1,7 @@
 // The file-system questions the program asks about the files beside itself.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Files final {
@@ -20,3 +21,10 @@ public:
 private:
     QString programFolder_;
 };
+
+// Files beside the program that are read whole (the pointer, the skin) are small.
+inline constexpr qint64 SmallFileLimit = 4 * 1024 * 1024;
+
+// The bytes of a regular file of at most `limit` bytes; throws std::runtime_error for anything
+// else. A FIFO, device or socket is refused without waiting on it.
+QByteArray ReadSmallFile(const QString& path, qint64 limit = SmallFileLimit);

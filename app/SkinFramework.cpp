@@ -1,7 +1,8 @@
 // Skin files: read as UTF-8, checked, and applied as a style sheet.
 #include "app/SkinFramework.h"
 
-#include <QFile>
+#include "app/Files.h"
+
 #include <QStringDecoder>
 #include <QWidget>
 
@@ -43,14 +44,8 @@ bool IsWellFormedStyleSheet(const QString& sheet) {
 
 void SkinFramework::LoadSkin(const QString& path, const QString& section) {
     Q_UNUSED(section);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error(QStringLiteral("The skin file %1 cannot be read: %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
-    }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString sheet = decoder.decode(file.readAll());
+    const QString sheet = decoder.decode(ReadSmallFile(path));
     if (decoder.hasError() || !IsWellFormedStyleSheet(sheet)) {
         throw std::runtime_error(
             QStringLiteral("The skin file %1 is not a well-formed skin.").arg(path).toStdString());

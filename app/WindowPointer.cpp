@@ -5,7 +5,6 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
-#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -44,11 +43,7 @@ QCursor LoadCursorFile(const QString& path) {
         return std::runtime_error(
             QStringLiteral("%1 is not a cursor picture that can be read.").arg(path).toStdString());
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw refuse();
-    }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = ReadSmallFile(path);
     // A .cur file is an icon directory of type 2; the first entry's hotspot is at bytes 10 to 13.
     constexpr qsizetype DirectoryEnd = 22;
     if (bytes.size() < DirectoryEnd) {

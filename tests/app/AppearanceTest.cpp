@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -127,6 +129,30 @@ TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAl
     MoveMouseOver(quiz, {1, 1});
     EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Busy);
     EXPECT_TRUE(fake.messages.errors.isEmpty());
+}
+
+TEST_F(AppearanceTest, PointerOrSkinThatIsNoSmallPlainFileIsReportedWithoutWaiting) {
+    const QString cursor = folder.Path(u"HAND-M.CUR"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cursor).constData(), 0600), 0);  // no one writes to it
+    auto form = StartMain();
+    ASSERT_EQ(fake.messages.errors.size(), 1);
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"not a regular file"_s));
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"Form1.Form_Load at line 4"_s));
+    EXPECT_TRUE(form->isVisible());
+
+    // Files just past the limit, holding no data on disk.
+    ASSERT_TRUE(QFile::remove(cursor));
+    WriteSkin("QLabel { }");
+    for (const QString& name : {cursor, folder.Path(u"x/o.cjs"_s)}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(SmallFileLimit + 1));
+    }
+    fake.messages.errors.clear();
+    form = StartMain();
+    ASSERT_EQ(fake.messages.errors.size(), 2);
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"larger than"_s));
+    EXPECT_TRUE(fake.messages.errors[0].contains(u"Form1.Form_Load at line 1"_s));
+    EXPECT_TRUE(fake.messages.errors[1].contains(u"Form1.Form_Load at line 4"_s));
 }
 
 TEST_F(AppearanceTest, UnreadableCursorFileIsReportedOncePerWindow) {
