@@ -16,9 +16,12 @@ public:
     // The stored value, or the default when the value was never written.
     virtual QString GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) = 0;
-    // Stores the value at once, replacing an earlier one.
+    // Stores the value at once, replacing an earlier one. Throws std::runtime_error when this
+    // write fails; an earlier failure never fails a later write.
     virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
                              const QString& value) = 0;
+    // Takes in what another running copy of the program wrote since the store was last read.
+    virtual void Refresh() = 0;
 };
 
 // An INI file per application name in the user's configuration folder (~/.config/NAME.ini),
@@ -32,13 +35,14 @@ public:
                        const QString& defaultValue) override;
     void SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
+    void Refresh() override;
 
 private:
-    QSettings& File(const QString& application);
+    QSettings& Reader(const QString& application);
 
     QString folder_;
     QString application_;
-    std::unique_ptr<QSettings> file_;
+    std::unique_ptr<QSettings> reader_;
 };
 
 // Reads a stored text as a number: decimal notation with blanks around it. Throws

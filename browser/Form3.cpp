@@ -92,7 +92,10 @@ void Form3::Form_Load() {
     ErrorTrap trap = Trap(QStringLiteral("Form_Load"));
     trap.Step(1, [&] { ApplySystemColors(*this); });
     trap.Step(2, [&] { LoadHandCursor(services_.files, pointer_); });
-    trap.Step(3, [&] { Text1->setText(GetSetting(CountKey, DefaultCount)); });
+    trap.Step(3, [&] {
+        services_.settings.Refresh();  // another running copy may have changed them
+        Text1->setText(GetSetting(CountKey, DefaultCount));
+    });
     trap.Step(4, [&] {
         list_.AddColumn(QStringLiteral("Riddles"));
         list_.AddColumn(QStringLiteral("Answers"));
@@ -160,10 +163,11 @@ void Form3::PushButton3_Click() {
     });
     trap.Step(4, [&] { list_.Clear(); });
     if (opened) {
-        // The setting is read for every row; a value that is no number is reported once, and
-        // the rest of this load brings no answers.
+        // The setting is read for every row, from the store's copy taken in once here; a value
+        // that is no number is reported once, and the rest of this load brings no answers.
         bool settingReadable = true;
         trap.Step(5, [&] {
+            services_.settings.Refresh();
             AddRiddleRows(records, list_, [&] {
                 double hidden = 1;
                 settingReadable = settingReadable && trap.Step(5, [&] {

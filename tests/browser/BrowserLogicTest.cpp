@@ -4,8 +4,12 @@
 #include "browser/BrowserLoading.h"
 #include "browser/ResultList.h"
 #include "browser/RiddleText.h"
+#include "tests/support/RiddleFiles.h"
+#include "tests/support/TinyDisk.h"
 
 #include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -73,6 +77,46 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
+}
+
+TEST(SettingsTest, AFailedWriteFailsOnlyItselfAndAStrayLineIsNoFailure) {
+    TestFolder folder;
+    IniSettingsStore store(folder.Folder());
+    const QString ini = folder.Path(u"Tarvellan.ini"_s);
+    const auto save = [&store](const QString& key, const QString& value) {
+        store.SaveSetting(SettingsApplication, SettingsSection, key, value);
+    };
+    ASSERT_TRUE(QDir().mkdir(ini));  // refused even to root
+    EXPECT_THROW(save(u"Text1"_s, u"5"_s), std::runtime_error);
+    ASSERT_TRUE(QDir().rmdir(ini));
+    EXPECT_NO_THROW(save(u"Text1"_s, u"6"_s));
+
+    folder.WriteBytes(u"Tarvellan.ini"_s,
+                      "[Quorvane%20Software]\nText1=6\na stray line\nHide%20Answers=1\n");
+    store.Refresh();
+    EXPECT_NO_THROW(save(u"Hide Answers"_s, u"0"_s));
+    EXPECT_NO_THROW(save(u"Text1"_s, u"8"_s));
+    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, {}), u"8"_s);
+    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, {}),
+              u"0"_s);
+}
+
+TEST(SettingsTest, AStrayLineDoesNotHideAWriteThatFails) {
+    TestFolder folder;
+    const TinyDisk disk(folder.Path(u"disk"_s));
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.WhyNot().toStdString();
+    }
+    const QByteArray edited = "[Quorvane%20Software]\nText1=6\na stray line\n";
+    const QString ini = folder.WriteBytes(u"disk/Tarvellan.ini"_s, edited);
+    disk.Fill();
+    IniSettingsStore store(folder.Path(u"disk"_s));
+    // The write is the first to read the file, so its own reading meets the stray line.
+    EXPECT_THROW(store.SaveSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"7"_s),
+                 std::runtime_error);
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), edited);
 }
 
 TEST(SettingsTest, IniValuesSurviveANewStoreAndNumbersReadStrictly) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,32 @@ TEST_F(Form3Test, CountBoxIsSavedOnEveryChangeAndRestoredVerbatim) {
     Control<QLineEdit>(*form, "Text1")->clear();
     form = Open();
     EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), QString());
+}
+
+TEST_F(Form3Test, ARunningCopyTakesInWhatAnotherSavedAndNeverWritesBackItsOldValues) {
+    IniSettingsStore copyB(folder.Path(u"config"_s));
+    const auto openB = [&] {
+        auto form = std::make_unique<Form3>(Services(copyB));
+        form->Form_Load();
+        return form;
+    };
+    openB().reset();
+    // Copy A sets the count to 7 and shows the answers; the file changes length.
+    const QString ini = folder.WriteBytes(u"config/Tarvellan.ini"_s,
+                                          "[Quorvane%20Software]\nText1=7\nHide%20Answers=0\n");
+    const auto form = openB();
+    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), u"7"_s);
+    EXPECT_EQ(AnswersCaption(*form), u"Hide Answers"_s);
+    QSettings file(ini, QSettings::IniFormat);
+    EXPECT_EQ(file.value(u"Quorvane Software/Text1"_s).toString(), u"7"_s);
+
+    // Copy A hides the answers again before B loads every riddle.
+    folder.WriteBytes(u"config/Tarvellan.ini"_s,
+                      "[Quorvane%20Software]\nText1=7\nHide%20Answers=1\n\n");
+    form->PushButton3_Click();
+    EXPECT_EQ(form->List().Count(), 30);
+    EXPECT_EQ(AnswerCount(*form), 0);
+    EXPECT_TRUE(messages.errors.isEmpty());
 }
 
 TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) {

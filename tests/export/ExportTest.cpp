@@ -8,6 +8,7 @@
 #include "export/XlsxSpreadsheet.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"
+#include "tests/support/TinyDisk.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -46,38 +46,6 @@ QByteArray ReadFile(const QString& path) {
 QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 }
-
-// A tmpfs of 64 KB mounted in a folder of the test's own, every page of it taken.
-class FullDisk final {
-public:
-    explicit FullDisk(const QString& folder) : folder_(folder) {
-        QDir().mkpath(folder);
-        mounted_ =
-            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
-        why_ = mounted_ ? QString() : qt_error_string(errno);
-    }
-    ~FullDisk() {
-        if (mounted_) {
-            ::umount(QFile::encodeName(folder_).constData());
-        }
-    }
-    bool Mounted() const { return mounted_; }
-    const QString& WhyNot() const { return why_; }
-    void Fill() const {
-        QFile filler(folder_ + u"/filler"_s);
-        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        const QByteArray page(4096, 'f');
-        while (filler.write(page) > 0) {
-        }
-        while (filler.write(page.first(1)) > 0) {
-        }
-    }
-
-private:
-    QString folder_;
-    bool mounted_ = false;
-    QString why_;
-};
 
 class ExportTest : public testing::Test {
 protected:
@@ -164,7 +132,7 @@ TEST_F(ExportTest, FolderThatMayNotBeWrittenKeepsTheOldFile) {
 }
 
 TEST_F(ExportTest, FullDiskKeepsTheOldFileAndGivesOneReport) {
-    const FullDisk disk(folder.Path(u"disk"_s));
+    const TinyDisk disk(folder.Path(u"disk"_s));
     if (!disk.Mounted()) {
         GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.WhyNot().toStdString();
     }

@@ -45,6 +45,7 @@ public:
         values[application + u'/' + section + u'/' + key] = value;
         writes.append(key + u'=' + value);
     }
+    void Refresh() override { ++refreshes; }
     void Set(const QString& key, const QString& value) {
         values[SettingsApplication + u'/' + SettingsSection + u'/' + key] = value;
     }
@@ -55,6 +56,7 @@ public:
     QMap<QString, QString> values;
     QStringList writes;
     int reads = 0;
+    int refreshes = 0;
 };
 
 // Answers each save dialog with the next queued name (empty: cancelled) and records what the

@@ -17,9 +17,10 @@ protected:
         connection.Open(
             RiddleFile::ConnectionString(folder.MakeRiddleFile(RiddleFile::FileName, rows)));
     }
-    WorkingWindowServices Services() {
+    WorkingWindowServices Services() { return Services(fake.settings); }
+    WorkingWindowServices Services(SettingsStore& settingsStore) {
         return {fake.messages,
-                fake.settings,
+                settingsStore,
                 fake.saveDialog,
                 fake.spreadsheets,
                 fake.events,
