@@ -48,13 +48,13 @@ QByteArray ReadSmallFile(const QString& path, qint64 limit) {
     if (::fstat(handle, &kind) != 0 || !S_ISREG(kind.st_mode)) {
         throw refuse(QStringLiteral("it is not a regular file."));
     }
-    if (kind.st_size > limit) {
+    // Read one byte past the limit, since the file may have grown since it was looked at.
+    QByteArray bytes = kind.st_size > limit ? QByteArray() : file.read(limit + 1);
+    if (kind.st_size > limit || bytes.size() > limit) {
         throw refuse(QStringLiteral("it is larger than %1 bytes.").arg(limit));
     }
-    QByteArray bytes = file.read(limit + 1);  // the file may have grown since
-    if (bytes.size() > limit || file.error() != QFileDevice::NoError) {
-        throw refuse(bytes.size() > limit ? QStringLiteral("it is larger than %1 bytes.").arg(limit)
-                                          : file.errorString());
+    if (file.error() != QFileDevice::NoError) {
+        throw refuse(file.errorString());
     }
     return bytes;
 }

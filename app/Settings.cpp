@@ -63,7 +63,7 @@ void IniSettingsStore::SaveSetting(const QString& application, const QString& se
     // A stray line in a hand-edited file is a format error, which is no failure of this write but
     // hides one from status(); then whether a new file took the old one's place tells.
     const bool written = file.status() == QSettings::NoError ||
-                         (file.status() == QSettings::FormatError && !(IdentityOf(path) == before));
+                         (file.status() == QSettings::FormatError && IdentityOf(path) != before);
     if (!written) {
         throw std::runtime_error(QStringLiteral("The setting \"%1\" could not be saved in %2.")
                                      .arg(key, path)

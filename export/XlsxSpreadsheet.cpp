@@ -33,7 +33,7 @@ void WriteSheet(lxw_workbook* workbook, const std::vector<std::vector<QString>>&
                 const std::vector<double>& widths) {
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
     if (sheet == nullptr) {
-        Fail(QStringLiteral("The spreadsheet has no sheet to write"));
+        Fail(QStringLiteral("No sheet could be added to the spreadsheet."));
     }
     // With constant memory the column widths must come before the first row.
     for (size_t c = 0; c < widths.size(); ++c) {
