@@ -1,33 +1,31 @@
 // Settings in INI files. Reads come from Qt's copy of the file, taken in again on Refresh(): the
 // browser's full load reads a setting once per row, and a look at the file system each time
-// would cost more than the load itself. Each write goes through a QSettings of its own, since a
-// QSettings keeps its first error for its whole life.
+// would cost more than the load itself. Writes do not go through QSettings: it keeps its first
+// error for life, keeps a value it failed to write and writes it later over what another copy
+// saved meanwhile, and on a nearly full disk it can replace the file with an empty one. Each
+// write changes its one line and replaces the file as text exports do.
 #include "app/Settings.h"
 
+#include "app/Files.h"
+#include "app/IniText.h"
 #include "app/NumberText.h"
+#include "app/ReplaceFile.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 #include <stdexcept>
 
-#include <sys/stat.h>
-
 namespace {
 
-// Which file stands at path: Qt writes settings by renaming a complete new file over the old.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
+// Long enough for another copy's write to end, short enough that the window does not hang
+// behind a lock that a stopped copy left.
+constexpr int LockWaitMs = 2000;
 
-FileIdentity IdentityOf(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        return {};
-    }
-    return {info.st_dev, info.st_ino};
+QString ValueName(const QString& section, const QString& key) {
+    return section + u'/' + key;
 }
 
 }  // namespace
@@ -44,36 +42,44 @@ QSettings& IniSettingsStore::Reader(const QString& application) {
                                           folder_ + u'/' + application + QStringLiteral(".ini"),
                                           QSettings::IniFormat);
         application_ = application;
+        written_.clear();
     }
     return *reader_;
 }
 
 QString IniSettingsStore::GetSetting(const QString& application, const QString& section,
                                      const QString& key, const QString& defaultValue) {
-    return Reader(application).value(section + u'/' + key, defaultValue).toString();
+    QSettings& reader = Reader(application);
+    const QString name = ValueName(section, key);
+    const auto written = written_.constFind(name);
+    return written != written_.cend() ? *written : reader.value(name, defaultValue).toString();
 }
 
 void IniSettingsStore::SaveSetting(const QString& application, const QString& section,
                                    const QString& key, const QString& value) {
     const QString path = Reader(application).fileName();
-    const FileIdentity before = IdentityOf(path);
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(section + u'/' + key, value);
-    file.sync();
-    // A stray line in a hand-edited file is a format error, which is no failure of this write but
-    // hides one from status(); then whether a new file took the old one's place tells.
-    const bool written = file.status() == QSettings::NoError ||
-                         (file.status() == QSettings::FormatError && IdentityOf(path) != before);
-    if (!written) {
-        throw std::runtime_error(QStringLiteral("The setting \"%1\" could not be saved in %2.")
-                                     .arg(key, path)
-                                     .toStdString());
+    const auto fail = [&](const QString& why) {
+        return std::runtime_error(QStringLiteral("The setting \"%1\" could not be saved in %2: %3")
+                                      .arg(key, path, why)
+                                      .toStdString());
+    };
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // The lock Qt's own settings writers take, so that two copies never interleave their
+    // reading and writing of the file.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs)) {
+        throw fail(QStringLiteral("its lock file could not be taken."));
     }
+    const QByteArray old = QFileInfo::exists(path) ? ReadSmallFile(path) : QByteArray();
+    ReplaceFile(path, WithIniValue(old, section, key, value));
+    // Qt's copy learns of the change only at the next Refresh().
+    written_.insert(ValueName(section, key), value);
 }
 
 void IniSettingsStore::Refresh() {
     if (reader_) {
-        reader_->sync();  // reads the file again when it changed; the reader never writes
+        reader_->sync();  // reads the file again when it changed; nothing is ever set on it
+        written_.clear();
     }
 }
 

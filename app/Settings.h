@@ -1,6 +1,7 @@
 // The per-user settings store: text values addressed by application name, section and key.
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -43,6 +44,7 @@ private:
     QString folder_;
     QString application_;
     std::unique_ptr<QSettings> reader_;
+    QHash<QString, QString> written_;  // saved since Qt's copy was last read
 };
 
 // Reads a stored text as a number: decimal notation with blanks around it. Throws

@@ -3,7 +3,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/PointerSetting.h"
-#include "export/ReplaceFile.h"
+#include "app/ReplaceFile.h"
 
 #include <QList>
 #include <QStringEncoder>

@@ -118,7 +118,7 @@ TEST_F(LifecycleTest, EndingTheProgramDuringAnExportStopsItSilently) {
 }
 
 TEST(EventPumpTest, DesktopPumpStopsWorkOnceTheProgramEnds) {
-    SystemProcess process;
+    FakeProcess process;  // the desktop's would end this test program's event loop
     QtEventPump events(process);
     EXPECT_NO_THROW(events.LetEventsRun());
     process.EndProgram();

@@ -1,4 +1,5 @@
 // The browser's pure rules: the count check, riddle lines, the result list and the settings file.
+#include "app/IniText.h"
 #include "app/NumberText.h"
 #include "app/Settings.h"
 #include "browser/BrowserLoading.h"
@@ -79,6 +80,11 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
 }
 
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 TEST(SettingsTest, AFailedWriteFailsOnlyItselfAndAStrayLineIsNoFailure) {
     TestFolder folder;
     IniSettingsStore store(folder.Folder());
@@ -96,12 +102,14 @@ TEST(SettingsTest, AFailedWriteFailsOnlyItselfAndAStrayLineIsNoFailure) {
     store.Refresh();
     EXPECT_NO_THROW(save(u"Hide Answers"_s, u"0"_s));
     EXPECT_NO_THROW(save(u"Text1"_s, u"8"_s));
+    EXPECT_EQ(FileBytes(ini), "[Quorvane%20Software]\nText1=8\na stray line\nHide%20Answers=0\n");
     EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, {}), u"8"_s);
+    store.Refresh();
     EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, {}),
               u"0"_s);
 }
 
-TEST(SettingsTest, AStrayLineDoesNotHideAWriteThatFails) {
+TEST(SettingsTest, FullDiskKeepsTheFileAndTheFailedValueNeverLandsLater) {
     TestFolder folder;
     const TinyDisk disk(folder.Path(u"disk"_s));
     if (!disk.Mounted()) {
@@ -109,14 +117,50 @@ TEST(SettingsTest, AStrayLineDoesNotHideAWriteThatFails) {
     }
     const QByteArray edited = "[Quorvane%20Software]\nText1=6\na stray line\n";
     const QString ini = folder.WriteBytes(u"disk/Tarvellan.ini"_s, edited);
-    disk.Fill();
+    disk.Fill(1);  // room for the lock file, none for the new text
     IniSettingsStore store(folder.Path(u"disk"_s));
-    // The write is the first to read the file, so its own reading meets the stray line.
     EXPECT_THROW(store.SaveSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"7"_s),
                  std::runtime_error);
-    QFile file(ini);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), edited);
+    EXPECT_EQ(FileBytes(ini), edited);
+
+    disk.Fill(4);
+    store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"0"_s);
+    EXPECT_EQ(FileBytes(ini), edited + "Hide%20Answers=0\n");
+}
+
+TEST(SettingsTest, AnyTextReadsBackAsSavedAndOtherLinesStay) {
+    TestFolder folder;
+    const QStringList values{QString(),          u" lead"_s,
+                             u"trail "_s,        u"@at"_s,
+                             u"@@two"_s,         u"a;b"_s,
+                             u"a,b"_s,           u"a=b"_s,
+                             u"quote\"d"_s,      u"back\\slash"_s,
+                             u"line\r\nbreak"_s, u"tab\there"_s,
+                             u"\x01a\x02"_s,     u"caf\u00e9 \u20ac \U0001F600"_s,
+                             u"[section]"_s,     u"%20"_s,
+                             u"; note"_s,        QString(QChar(0)) + u"7"_s};
+    IniSettingsStore store(folder.Folder());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        store.SaveSetting(SettingsApplication, SettingsSection, u"key %1"_s.arg(i), values[i]);
+    }
+    store.Refresh();
+    IniSettingsStore reopened(folder.Folder());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"key %1"_s.arg(i), {}),
+                  values[i])
+            << i;
+    }
+
+    const QByteArray before =
+        "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=5\nstray\nText1=6\n\n[Z]\nx=1";
+    EXPECT_EQ(WithIniValue(before, SettingsSection, u"Text1"_s, u"9"_s),
+              "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=9\nstray\nText1=9\n\n"
+              "[Z]\nx=1\n");
+    EXPECT_EQ(WithIniValue(before, SettingsSection, u"Hide Answers"_s, u"0"_s),
+              "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=5\nstray\nText1=6\n"
+              "Hide%20Answers=0\n\n[Z]\nx=1\n");
+    EXPECT_EQ(WithIniValue("[Other]\nx=1\n", SettingsSection, u"Text1"_s, u"50"_s),
+              "[Other]\nx=1\n\n[Quorvane%20Software]\nText1=50\n");
 }
 
 TEST(SettingsTest, IniValuesSurviveANewStoreAndNumbersReadStrictly) {

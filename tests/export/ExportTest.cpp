@@ -2,7 +2,7 @@
 #include "app/ErrorReport.h"
 #include "app/PointerSetting.h"
 #include "browser/ResultList.h"
-#include "export/ReplaceFile.h"
+#include "app/ReplaceFile.h"
 #include "export/Spreadsheet.h"
 #include "export/TextExport.h"
 #include "export/XlsxSpreadsheet.h"

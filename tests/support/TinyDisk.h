@@ -29,15 +29,14 @@ public:
     bool Mounted() const { return mounted_; }
     const QString& WhyNot() const { return why_; }
 
-    // Takes every page that is left.
-    void Fill() const {
+    // Takes every page but `pagesLeft`.
+    void Fill(int pagesLeft = 0) const {
         QFile filler(folder_ + QStringLiteral("/filler"));
-        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        filler.open(QIODevice::Append | QIODevice::Unbuffered);
         const QByteArray page(4096, 'f');
         while (filler.write(page) > 0) {
         }
-        while (filler.write(page.first(1)) > 0) {
-        }
+        filler.resize(filler.size() / page.size() * page.size() - qint64{pagesLeft} * page.size());
     }
 
 private:

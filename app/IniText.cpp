@@ -1,0 +1,163 @@
+// The escapes are those Qt's INI writer uses, so that QSettings reads back exactly the text
+// that was stored, whatever the user typed.
+#include "app/IniText.h"
+
+#include <QList>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+bool IsHexDigit(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// A name from the file as a reader of it sees it: %XX, %UXXXX and "\\" undone.
+QString UnescapedName(QByteArrayView escaped) {
+    const QString text = QString::fromUtf8(escaped.trimmed());
+    QString name;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool wide = text.mid(i + 1, 1) == u"U";
+        const QString digits = text.mid(wide ? i + 2 : i + 1, wide ? 4 : 2);
+        if (text[i] == u'%' && digits.size() == (wide ? 4 : 2) &&
+            std::all_of(digits.begin(), digits.end(),
+                        [](QChar c) { return IsHexDigit(c.unicode()); })) {
+            name += QChar(static_cast<char16_t>(digits.toUInt(nullptr, 16)));
+            i += digits.size() + (wide ? 1 : 0);
+        } else {
+            name += text[i] == u'\\' ? QChar(u'/') : text[i];
+        }
+    }
+    return name;
+}
+
+// The section a header line opens, or nothing when the line is no header.
+std::optional<QString> SectionOf(QByteArrayView line) {
+    line = line.trimmed();
+    if (!line.startsWith('[') || !line.endsWith(']')) {
+        return std::nullopt;
+    }
+    return UnescapedName(line.sliced(1, line.size() - 2));
+}
+
+bool IsKeyLine(QByteArrayView line, const QString& key) {
+    const qsizetype equals = line.indexOf('=');
+    const QByteArrayView trimmed = line.trimmed();
+    return equals > 0 && !trimmed.startsWith(';') && UnescapedName(line.first(equals)) == key;
+}
+
+}  // namespace
+
+QByteArray IniEscapedName(const QString& name) {
+    QByteArray escaped;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u == u'/') {
+            escaped += '\\';
+        } else if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+                   (u >= u'0' && u <= u'9') || u == u'_' || u == u'-' || u == u'.') {
+            escaped += static_cast<char>(u);
+        } else if (u <= 0xff) {
+            escaped += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
+        } else {
+            escaped += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
+        }
+    }
+    return escaped;
+}
+
+QByteArray IniEscapedValue(const QString& value) {
+    // A reader takes a leading "@" as the start of a typed value, and "@@" as a plain "@".
+    const QString text = value.startsWith(u'@') ? u'@' + value : value;
+    QByteArray escaped;
+    QStringEncoder toUtf8(QStringEncoder::Utf8);  // keeps a surrogate pair's halves together
+    bool needsQuotes = false;
+    bool escapeNextIfHex = false;  // "\x1" followed by "a" would read as "\x1a"
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        needsQuotes = needsQuotes || u == u';' || u == u',' || u == u'=';
+        if (escapeNextIfHex && IsHexDigit(u)) {
+            escaped += "\\x" + QByteArray::number(u, 16);
+            continue;
+        }
+        escapeNextIfHex = false;
+        switch (u) {
+            case u'\0':
+                escaped += "\\0";
+                escapeNextIfHex = true;
+                break;
+            case u'\a':
+                escaped += "\\a";
+                break;
+            case u'\b':
+                escaped += "\\b";
+                break;
+            case u'\f':
+                escaped += "\\f";
+                break;
+            case u'\n':
+                escaped += "\\n";
+                break;
+            case u'\r':
+                escaped += "\\r";
+                break;
+            case u'\t':
+                escaped += "\\t";
+                break;
+            case u'\v':
+                escaped += "\\v";
+                break;
+            case u'"':
+            case u'\\':
+                escaped += '\\';
+                escaped += static_cast<char>(u);
+                break;
+            default:
+                if (u <= 0x1f) {
+                    escaped += "\\x" + QByteArray::number(u, 16);
+                    escapeNextIfHex = true;
+                } else {
+                    escaped += toUtf8(QStringView(&c, 1));
+                }
+        }
+    }
+    if (needsQuotes || escaped.startsWith(' ') || escaped.endsWith(' ')) {
+        escaped = '"' + escaped + '"';
+    }
+    return escaped;
+}
+
+QByteArray WithIniValue(const QByteArray& ini, const QString& section, const QString& key,
+                        const QString& value) {
+    const QByteArray entry = IniEscapedName(key) + '=' + IniEscapedValue(value);
+    QList<QByteArray> lines = ini.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();  // the end of the last line
+    }
+    bool inSection = false;
+    bool replaced = false;
+    qsizetype sectionEnd = -1;  // after the last line of our section that is not blank
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const std::optional<QString> opened = SectionOf(lines[i])) {
+            inSection = *opened == section;
+        } else if (inSection && IsKeyLine(lines[i], key)) {
+            lines[i] = entry;
+            replaced = true;
+        }
+        if (inSection && !lines[i].trimmed().isEmpty()) {
+            sectionEnd = i + 1;
+        }
+    }
+    if (!replaced && sectionEnd >= 0) {
+        lines.insert(sectionEnd, entry);
+    } else if (!replaced) {
+        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) {
+            lines.append(QByteArray());
+        }
+        lines.append('[' + IniEscapedName(section) + ']');
+        lines.append(entry);
+    }
+    return lines.join('\n') + '\n';
+}
