@@ -1,8 +1,8 @@
 // Text files byte for byte, spreadsheets read back from their XML, and every way an export ends.
 #include "app/ErrorReport.h"
 #include "app/PointerSetting.h"
-#include "browser/ResultList.h"
 #include "app/ReplaceFile.h"
+#include "browser/ResultList.h"
 #include "export/Spreadsheet.h"
 #include "export/TextExport.h"
 #include "export/XlsxSpreadsheet.h"
