@@ -33,13 +33,15 @@ QString UnescapedName(QByteArrayView escaped) {
     return name;
 }
 
-// The section a header line opens, or nothing when the line is no header.
+// The section a header line opens, or nothing when the line is no header. As for a reader of
+// the file, what follows the first "]" does not count.
 std::optional<QString> SectionOf(QByteArrayView line) {
     line = line.trimmed();
-    if (!line.startsWith('[') || !line.endsWith(']')) {
+    if (!line.startsWith('[')) {
         return std::nullopt;
     }
-    return UnescapedName(line.sliced(1, line.size() - 2));
+    const qsizetype end = line.indexOf(']');
+    return UnescapedName(line.sliced(1, (end < 0 ? line.size() : end) - 1));
 }
 
 bool IsKeyLine(QByteArrayView line, const QString& key) {
@@ -132,7 +134,10 @@ QByteArray IniEscapedValue(const QString& value) {
 QByteArray WithIniValue(const QByteArray& ini, const QString& section, const QString& key,
                         const QString& value) {
     const QByteArray entry = IniEscapedName(key) + '=' + IniEscapedValue(value);
-    QList<QByteArray> lines = ini.split('\n');
+    // A reader skips a byte order mark, so it is kept but not taken for part of the first line.
+    const QByteArray bom = "\xef\xbb\xbf";
+    const bool marked = ini.startsWith(bom);
+    QList<QByteArray> lines = (marked ? ini.sliced(bom.size()) : ini).split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) {
         lines.removeLast();  // the end of the last line
     }
@@ -159,5 +164,5 @@ QByteArray WithIniValue(const QByteArray& ini, const QString& section, const QSt
         lines.append('[' + IniEscapedName(section) + ']');
         lines.append(entry);
     }
-    return lines.join('\n') + '\n';
+    return (marked ? bom : QByteArray()) + lines.join('\n') + '\n';
 }

@@ -12,20 +12,32 @@
 #include "app/ReplaceFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 
+#include <cerrno>
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace {
 
-// Long enough for another copy's write to end, short enough that the window does not hang
-// behind a lock that a stopped copy left.
-constexpr int LockWaitMs = 2000;
+// Long enough for another copy's write to end, short enough that typing does not hang behind
+// a lock held by a copy that was stopped. A copy that died leaves a lock Qt knows to be stale.
+constexpr int LockWaitMs = 1000;
 
 QString ValueName(const QString& section, const QString& key) {
     return section + u'/' + key;
+}
+
+FileIdentity IdentityOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return {};
+    }
+    return {info.st_dev, info.st_ino, info.st_size};
 }
 
 }  // namespace
@@ -43,6 +55,7 @@ QSettings& IniSettingsStore::Reader(const QString& application) {
                                           QSettings::IniFormat);
         application_ = application;
         written_.clear();
+        ownWrite_ = {};
     }
     return *reader_;
 }
@@ -70,15 +83,26 @@ void IniSettingsStore::SaveSetting(const QString& application, const QString& se
     if (!lock.tryLock(LockWaitMs)) {
         throw fail(QStringLiteral("its lock file could not be taken."));
     }
-    const QByteArray old = QFileInfo::exists(path) ? ReadSmallFile(path) : QByteArray();
+    struct stat info {};
+    const bool absent = ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT;
+    const FileIdentity before = IdentityOf(path);
+    const QByteArray old = absent ? QByteArray() : ReadSmallFile(path);
     ReplaceFile(path, WithIniValue(old, section, key, value));
-    // Qt's copy learns of the change only at the next Refresh().
+    if (before != ownWrite_) {
+        written_.clear();  // another copy wrote since: its values are in the file, not here
+    }
     written_.insert(ValueName(section, key), value);
+    ownWrite_ = IdentityOf(path);
 }
 
 void IniSettingsStore::Refresh() {
-    if (reader_) {
-        reader_->sync();  // reads the file again when it changed; nothing is ever set on it
+    if (!reader_) {
+        return;
+    }
+    reader_->sync();  // reads the file again when it changed; nothing is ever set on it
+    // Qt sees a change only in size or in whole milliseconds, so what this store wrote stays in
+    // front for as long as the file is the one it wrote.
+    if (IdentityOf(reader_->fileName()) != ownWrite_) {
         written_.clear();
     }
 }

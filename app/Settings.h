@@ -8,6 +8,15 @@
 
 class QSettings;
 
+// Which file stands at a path. Every settings writer, ours or Qt's, puts a new file in place
+// of the old, so a file with the same identity holds the same text.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 inline const QString SettingsApplication = QStringLiteral("Tarvellan");
 inline const QString SettingsSection = QStringLiteral("Quorvane Software");
 
@@ -44,7 +53,10 @@ private:
     QString folder_;
     QString application_;
     std::unique_ptr<QSettings> reader_;
-    QHash<QString, QString> written_;  // saved since Qt's copy was last read
+    // Values this store saved, and the file it left; they stand in front of Qt's copy of the
+    // file for as long as no one else has replaced it.
+    QHash<QString, QString> written_;
+    FileIdentity ownWrite_;
 };
 
 // Reads a stored text as a number: decimal notation with blanks around it. Throws
