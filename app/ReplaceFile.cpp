@@ -21,11 +21,15 @@ namespace {
 
 }  // namespace
 
-qint64 SystemWrite(int handle, const char* data, qint64 size) {
+qint64 FileCalls::SystemWrite(int handle, const char* data, qint64 size) {
     return ::write(handle, data, static_cast<size_t>(size));
 }
 
-void ReplaceFile(const QString& path, const QByteArray& bytes, const WriteCall& write) {
+int FileCalls::SystemSync(int handle) {
+    return ::fsync(handle);
+}
+
+void ReplaceFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
     // Opening a FIFO could block, and renaming over a device or socket would replace it.
     struct stat target {};
     if (::stat(QFile::encodeName(path).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
@@ -37,7 +41,7 @@ void ReplaceFile(const QString& path, const QByteArray& bytes, const WriteCall& 
     }
     const int handle = file.handle();
     for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = write(handle, bytes.constData() + done, bytes.size() - done);
+        const qint64 written = calls.write(handle, bytes.constData() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -48,7 +52,7 @@ void ReplaceFile(const QString& path, const QByteArray& bytes, const WriteCall& 
         done += written;
     }
     // Some file systems report a full disk only when the data reaches it.
-    if (::fsync(handle) != 0) {
+    if (calls.sync(handle) != 0) {
         Fail(path, qt_error_string(errno));
     }
     if (!file.commit()) {

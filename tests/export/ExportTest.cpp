@@ -154,7 +154,8 @@ TEST_F(ExportTest, DeviceThatFailsPartWayReplacesNothing) {
     const QByteArray text(10000, 't');
     // A device that takes at most `chunk` bytes a call and fails once `room` bytes are taken.
     const auto device = [](qint64 room, qint64 chunk) {
-        return [room, chunk](int handle, const char* data, qint64 size) mutable -> qint64 {
+        FileCalls calls;
+        calls.write = [room, chunk](int handle, const char* data, qint64 size) mutable -> qint64 {
             const qint64 take = std::min({size, room, chunk});
             if (take == 0) {
                 errno = ENOSPC;
@@ -163,12 +164,21 @@ TEST_F(ExportTest, DeviceThatFailsPartWayReplacesNothing) {
             room -= take;
             return ::write(handle, data, static_cast<size_t>(take));
         };
+        return calls;
     };
     for (const qint64 room : {qint64{0}, qint64{1}, qint64{4096}, text.size() - 1}) {
         EXPECT_THROW(ReplaceFile(old, text, device(room, 3000)), std::runtime_error) << room;
         EXPECT_EQ(ReadFile(old), "old text") << room;
         EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s}) << room;
     }
+    FileCalls unsynced = device(text.size(), 4096);  // the disk refuses the data only at the end
+    unsynced.sync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    EXPECT_THROW(ReplaceFile(old, text, unsynced), std::runtime_error);
+    EXPECT_EQ(ReadFile(old), "old text");
+    EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s});
     ReplaceFile(old, text, device(text.size(), 7));  // short writes are carried on
     EXPECT_EQ(ReadFile(old), text);
 }
