@@ -1,13 +1,13 @@
 // The main window and the start-up it runs before it is first shown.
 #include "app/Form1.h"
 
-#include "app/ApplicationTitle.h"
-#include "app/ErrorReport.h"
-#include "app/ProgramIcon.h"
-#include "app/Twips.h"
-#include "app/WindowAppearance.h"
-#include "app/WindowFonts.h"
+#include "kit/ApplicationTitle.h"
+#include "kit/ErrorReport.h"
 #include "store/RiddleFile.h"
+#include "ui/ProgramIcon.h"
+#include "ui/WindowAppearance.h"
+#include "ui/WindowFonts.h"
+#include "ui/WindowLayout.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

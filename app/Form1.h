@@ -1,11 +1,11 @@
 // The main window: start-up, and the two buttons that open the working windows.
 #pragma once
 
-#include "app/Files.h"
-#include "app/Messages.h"
-#include "app/SkinFramework.h"
-#include "app/WindowPointer.h"
+#include "kit/Files.h"
+#include "kit/Seams.h"
 #include "store/Connection.h"
+#include "ui/SkinFramework.h"
+#include "ui/WindowPointer.h"
 
 #include <QWidget>
 

@@ -1,11 +1,9 @@
 // The browser's two loads run headless through the window's own handlers, with the real
 // settings file (the full load reads it once per row) and the window shown, so that the list
 // view's own work and memory count too.
-#include "app/QtPlatform.h"
-#include "app/Settings.h"
+#include "app/DesktopServices.h"
 #include "bench/RiddleFiles.h"
 #include "browser/Form3.h"
-#include "export/XlsxSpreadsheet.h"
 #include "store/RiddleFile.h"
 
 #include <QApplication>
@@ -36,21 +34,15 @@ double ResidentBytes() {
 struct Browser {
     explicit Browser(qint64 riddles) {
         connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(riddles)));
-        form = std::make_unique<Form3>(WorkingWindowServices{messages, settings, saveDialog,
-                                                             spreadsheets, events,
-                                                             Files(folder.path()), &connection, [] {
-                                                             }});
+        form = std::make_unique<Form3>(
+            desktop.ForWorkingWindow(messages, Files(folder.path()), &connection, [] {}));
         form->Form_Load();
         form->show();
     }
 
     QTemporaryDir folder;
-    IniSettingsStore settings{folder.path()};
+    DesktopServices desktop{folder.path()};
     NoMessages messages;
-    QtSaveDialog saveDialog{nullptr};
-    DesktopSpreadsheets spreadsheets;
-    SystemProcess process;
-    QtEventPump events{process};
     Connection connection;
     std::unique_ptr<Form3> form;
 };

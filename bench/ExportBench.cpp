@@ -1,16 +1,16 @@
 // Exports of 65,000 result rows: the text file, and the .xlsx file the spreadsheet program opens.
-#include "app/ErrorReport.h"
-#include "app/PointerSetting.h"
-#include "app/QtPlatform.h"
 #include "bench/RiddleFiles.h"
 #include "browser/BrowserLoading.h"
-#include "browser/ResultList.h"
 #include "export/Spreadsheet.h"
 #include "export/TextExport.h"
 #include "export/XlsxSpreadsheet.h"
+#include "kit/ErrorReport.h"
+#include "kit/Seams.h"
+#include "results/ResultList.h"
 #include "store/Connection.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
+#include "ui/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

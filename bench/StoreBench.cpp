@@ -1,7 +1,7 @@
 // The riddle store on generated files: opening, the browser's random selection, the quiz's draw
 // and a full read, each on an open connection as the program uses them.
-#include "app/PointerSetting.h"
 #include "bench/RiddleFiles.h"
+#include "kit/Seams.h"
 #include "quiz/RandomSource.h"
 #include "quiz/RiddleDraw.h"
 #include "store/Connection.h"

@@ -1,10 +1,10 @@
 // The count box accepts what reads as a number; the store decides what it can answer.
 #include "browser/BrowserLoading.h"
 
-#include "app/NumberText.h"
+#include "kit/NumberText.h"
 
-#include "browser/ResultList.h"
-#include "browser/RiddleText.h"
+#include "results/ResultList.h"
+#include "results/RiddleText.h"
 #include "store/RecordSet.h"
 
 std::optional<QString> CountProblem(const QString& countText) {

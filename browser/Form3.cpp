@@ -1,17 +1,17 @@
 // The browser window: its controls, and handlers that read as the steps they perform.
 #include "browser/Form3.h"
 
-#include "app/ApplicationTitle.h"
-#include "app/ProgramIcon.h"
-#include "app/Twips.h"
-#include "app/WindowAppearance.h"
-#include "app/WindowFonts.h"
-#include "app/WindowText.h"
 #include "browser/AnswerVisibility.h"
 #include "browser/BrowserLoading.h"
-#include "browser/ResultListView.h"
-#include "browser/RiddleText.h"
+#include "kit/ApplicationTitle.h"
+#include "results/ResultListView.h"
+#include "results/RiddleText.h"
 #include "store/RecordSet.h"
+#include "ui/ProgramIcon.h"
+#include "ui/WindowAppearance.h"
+#include "ui/WindowFonts.h"
+#include "ui/WindowLayout.h"
+#include "ui/WindowText.h"
 
 #include <QGroupBox>
 #include <QLabel>

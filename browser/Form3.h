@@ -1,7 +1,7 @@
 // The browser window: lists random or all riddles, hides and shows their answers.
 #pragma once
 
-#include "browser/WorkingWindow.h"
+#include "results/WorkingWindow.h"
 
 class QGroupBox;
 class QLabel;

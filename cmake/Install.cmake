@@ -14,10 +14,10 @@ install(FILES "${PROJECT_SOURCE_DIR}/data/org.quorvane.Quorvane.desktop"
 install(FILES "${PROJECT_SOURCE_DIR}/data/org.quorvane.Quorvane.metainfo.xml"
         DESTINATION share/metainfo)
 foreach(size 16 32 48 64 128 256)
-  install(FILES "${PROJECT_SOURCE_DIR}/app/icons/quorvane-${size}.png"
+  install(FILES "${PROJECT_SOURCE_DIR}/ui/icons/quorvane-${size}.png"
           DESTINATION "share/icons/hicolor/${size}x${size}/apps" RENAME quorvane.png)
 endforeach()
-install(FILES "${PROJECT_SOURCE_DIR}/app/icons/quorvane.svg"
+install(FILES "${PROJECT_SOURCE_DIR}/ui/icons/quorvane.svg"
         DESTINATION share/icons/hicolor/scalable/apps)
 
 set(CPACK_GENERATOR DEB)

@@ -1,9 +1,8 @@
 // The steps of a spreadsheet export, whatever program stands behind the interface.
 #include "export/Spreadsheet.h"
 
-#include "app/ErrorReport.h"
-#include "app/Messages.h"
-#include "app/PointerSetting.h"
+#include "kit/ErrorReport.h"
+#include "kit/Seams.h"
 
 #include <stdexcept>
 

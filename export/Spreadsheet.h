@@ -1,8 +1,8 @@
 // Sending a result list to the user's spreadsheet program.
 #pragma once
 
-#include "app/Platform.h"
 #include "export/ExportSource.h"
+#include "kit/Seams.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // Writing result lists as text: built whole in memory, then written in one piece.
 #include "export/TextExport.h"
 
-#include "app/ErrorReport.h"
-#include "app/PointerSetting.h"
-#include "app/ReplaceFile.h"
+#include "kit/ErrorReport.h"
+#include "kit/ReplaceFile.h"
+#include "kit/Seams.h"
 
 #include <QList>
 #include <QStringEncoder>

@@ -1,8 +1,8 @@
 // Result lists as tab-separated text files in the Windows-1252 code page.
 #pragma once
 
-#include "app/Platform.h"
 #include "export/ExportSource.h"
+#include "kit/Seams.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,14 +1,14 @@
 // The quiz window's controls; its handlers forward to the quiz model and show its state.
 #include "quiz/Form2.h"
 
-#include "app/ApplicationTitle.h"
-#include "app/ProgramIcon.h"
-#include "app/Twips.h"
-#include "app/WindowAppearance.h"
-#include "app/WindowFonts.h"
-#include "app/WindowText.h"
-#include "browser/ResultListView.h"
+#include "kit/ApplicationTitle.h"
 #include "quiz/RiddleDraw.h"
+#include "results/ResultListView.h"
+#include "ui/ProgramIcon.h"
+#include "ui/WindowAppearance.h"
+#include "ui/WindowFonts.h"
+#include "ui/WindowLayout.h"
+#include "ui/WindowText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 // The quiz window: one riddle at a time, one step back, the answer on request, judged guesses.
 #pragma once
 
-#include "browser/WorkingWindow.h"
 #include "quiz/QuizModel.h"
+#include "results/WorkingWindow.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -1,10 +1,10 @@
 // Quiz navigation and guessing, step by step in the order the user sees the effects.
 #include "quiz/QuizModel.h"
 
-#include "app/ErrorReport.h"
-#include "browser/ResultList.h"
-#include "browser/RiddleText.h"
-#include "quiz/RiddleRecord.h"
+#include "kit/ErrorReport.h"
+#include "quiz/RecordString.h"
+#include "results/ResultList.h"
+#include "results/RiddleText.h"
 
 #include <QLocale>
 

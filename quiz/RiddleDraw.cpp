@@ -1,10 +1,10 @@
 // Every draw runs the query anew and counts the rows anew; nothing is kept between draws.
 #include "quiz/RiddleDraw.h"
 
-#include "app/PointerSetting.h"
-#include "browser/RiddleText.h"
+#include "kit/Seams.h"
 #include "quiz/RandomSource.h"
-#include "quiz/RiddleRecord.h"
+#include "quiz/RecordString.h"
+#include "results/RiddleText.h"
 #include "store/QueryText.h"
 #include "store/RecordSet.h"
 
@@ -25,7 +25,7 @@ QString LoadRandomRiddle(Connection& connection, RandomSource& random, PointerSe
             throw std::runtime_error("The riddle drawn has no text.");
         }
         record =
-            MakeRiddleRecord(RiddleLines(riddle.toString()), records.Fields(2).Value.toString());
+            MakeRecordString(RiddleLines(riddle.toString()), records.Fields(2).Value.toString());
     }
     if (records.State() != 0) {
         records.Close();

@@ -1,10 +1,10 @@
 // Skins, theme colours, the hand pointer and the pointer rules.
 #include "app/Form1.h"
-#include "app/SkinFramework.h"
 #include "browser/Form3.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/SkinFramework.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // The error report's exact text, the trap's resume rules and the application title.
-#include "app/ApplicationTitle.h"
-#include "app/ErrorReport.h"
+#include "kit/ApplicationTitle.h"
+#include "kit/ErrorReport.h"
 #include "tests/support/FakePlatform.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The working windows' lives around the main window: reopening, and ending the program, while an
 // export lets window events run.
 #include "app/Form1.h"
-#include "app/QtPlatform.h"
 #include "browser/Form3.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The main window's start-up against riddle files that are missing, broken or fine.
-#include "app/ApplicationTitle.h"
 #include "app/Form1.h"
+#include "kit/ApplicationTitle.h"
 #include "store/RiddleFile.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"

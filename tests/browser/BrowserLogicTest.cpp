@@ -1,10 +1,10 @@
 // The browser's pure rules: the count check, riddle lines, the result list and the settings file.
-#include "app/IniText.h"
-#include "app/NumberText.h"
-#include "app/Settings.h"
 #include "browser/BrowserLoading.h"
-#include "browser/ResultList.h"
-#include "browser/RiddleText.h"
+#include "kit/IniText.h"
+#include "kit/NumberText.h"
+#include "kit/Settings.h"
+#include "results/ResultList.h"
+#include "results/RiddleText.h"
 #include "tests/support/RiddleFiles.h"
 #include "tests/support/TinyDisk.h"
 

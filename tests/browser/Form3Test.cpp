@@ -1,6 +1,6 @@
 // The browser window driven through its handlers, with fake message boxes and settings.
 #include "browser/Form3.h"
-#include "browser/ResultListView.h"
+#include "results/ResultListView.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 // The quiz: drawing from real riddle files, the guess rule, counters and navigation.
-#include "app/ErrorReport.h"
-#include "app/PointerSetting.h"
-#include "browser/ResultList.h"
+#include "kit/ErrorReport.h"
+#include "kit/Seams.h"
 #include "quiz/QuizModel.h"
 #include "quiz/RandomSource.h"
+#include "quiz/RecordString.h"
 #include "quiz/RiddleDraw.h"
-#include "quiz/RiddleRecord.h"
+#include "results/ResultList.h"
 #include "store/Connection.h"
 #include "store/RiddleFile.h"
 #include "tests/support/FakePlatform.h"
@@ -106,7 +106,7 @@ protected:
         Run(&QuizModel::Guess);
     }
     static QString Record(const char* riddle, const char* answer) {
-        return MakeRiddleRecord(QString::fromUtf8(riddle), QString::fromUtf8(answer));
+        return MakeRecordString(QString::fromUtf8(riddle), QString::fromUtf8(answer));
     }
 
     std::deque<QString> draws{Record("first", "Cats"), Record("second", "piano, a piano"),

@@ -1,9 +1,8 @@
 // Stand-ins for the message boxes and the process end, so handlers run headless.
 #pragma once
 
-#include "app/Messages.h"
-#include "app/Platform.h"
 #include "export/Spreadsheet.h"
+#include "kit/Seams.h"
 
 #include <functional>
 #include <memory>
@@ -27,7 +26,7 @@ public:
     int ends = 0;
 };
 
-#include "app/Settings.h"
+#include "kit/Settings.h"
 
 #include <QMap>
 #include <QObject>

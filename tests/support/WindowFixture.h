@@ -2,7 +2,7 @@
 // desktop: the ground every window test stands on.
 #pragma once
 
-#include "browser/WorkingWindow.h"
+#include "results/WorkingWindow.h"
 #include "store/RiddleFile.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"

@@ -1,5 +1,5 @@
 // Numbers typed or stored as text.
-#include "app/NumberText.h"
+#include "kit/NumberText.h"
 
 #include <QRegularExpression>
 

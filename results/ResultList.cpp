@@ -1,5 +1,5 @@
 // Result list rows and columns, and how a list view reads and ticks them.
-#include "browser/ResultList.h"
+#include "results/ResultList.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 // Window pointers and cursor files.
-#include "app/WindowPointer.h"
+#include "ui/WindowPointer.h"
 
-#include "app/Files.h"
+#include "kit/Files.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>

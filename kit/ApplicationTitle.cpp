@@ -1,5 +1,5 @@
 // The application title is process-wide: it is set once at start-up and read by message boxes.
-#include "app/ApplicationTitle.h"
+#include "kit/ApplicationTitle.h"
 
 namespace {
 

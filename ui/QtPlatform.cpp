@@ -1,8 +1,8 @@
 // Message boxes with the application title, and ending the process.
-#include "app/QtPlatform.h"
+#include "ui/QtPlatform.h"
 
-#include "app/ApplicationTitle.h"
-#include "app/WindowText.h"
+#include "kit/ApplicationTitle.h"
+#include "ui/WindowText.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 // The escapes are those Qt's INI writer uses, so that QSettings reads back exactly the text
 // that was stored, whatever the user typed.
-#include "app/IniText.h"
+#include "kit/IniText.h"
 
 #include <QList>
 #include <QStringEncoder>

@@ -1,8 +1,8 @@
 // Colours follow the desktop theme: a dark theme gives the windows a dark surface.
-#include "app/WindowAppearance.h"
+#include "ui/WindowAppearance.h"
 
-#include "app/Files.h"
-#include "app/SkinFramework.h"
+#include "kit/Files.h"
+#include "ui/SkinFramework.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 
 inline const QString RecordSeparator = QStringLiteral("||MySeparator12||\"");
 
-inline QString MakeRiddleRecord(const QString& cleanedRiddle, const QString& answer) {
+inline QString MakeRecordString(const QString& cleanedRiddle, const QString& answer) {
     return cleanedRiddle + RecordSeparator + answer;
 }
 

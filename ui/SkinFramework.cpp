@@ -1,7 +1,7 @@
 // Skin files: read as UTF-8, checked, and applied as a style sheet.
-#include "app/SkinFramework.h"
+#include "ui/SkinFramework.h"
 
-#include "app/Files.h"
+#include "kit/Files.h"
 
 #include <QStringDecoder>
 #include <QWidget>

@@ -1,8 +1,7 @@
 // The message boxes and the process end as the desktop provides them.
 #pragma once
 
-#include "app/Messages.h"
-#include "app/Platform.h"
+#include "kit/Seams.h"
 
 #include <QElapsedTimer>
 

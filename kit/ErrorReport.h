@@ -1,8 +1,7 @@
 // The common error report and the trap that every reporting handler runs its steps under.
 #pragma once
 
-#include "app/Messages.h"
-#include "app/Platform.h"
+#include "kit/Seams.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // Riddle lines as the quiz and the browser's detail panel show them.
-#include "browser/RiddleText.h"
+#include "results/RiddleText.h"
 
 #include <QStringList>
 

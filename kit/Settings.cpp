@@ -4,12 +4,12 @@
 // error for life, keeps a value it failed to write and writes it later over what another copy
 // saved meanwhile, and on a nearly full disk it can replace the file with an empty one. Each
 // write changes its one line and replaces the file as text exports do.
-#include "app/Settings.h"
+#include "kit/Settings.h"
 
-#include "app/Files.h"
-#include "app/IniText.h"
-#include "app/NumberText.h"
-#include "app/ReplaceFile.h"
+#include "kit/Files.h"
+#include "kit/IniText.h"
+#include "kit/NumberText.h"
+#include "kit/ReplaceFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Checked writes: every byte written, flushed to disk, then one rename. QSaveFile alone is not
 // enough: its buffered write can fail inside commit() and still rename a short file over the
 // old one.
-#include "app/ReplaceFile.h"
+#include "kit/ReplaceFile.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,5 +1,5 @@
 // File look-ups that answer yes or no and never raise a failure of their own.
-#include "app/Files.h"
+#include "kit/Files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // A window's one mouse-pointer setting: 0 the normal arrow, 11 busy, 99 the custom picture.
 #pragma once
 
-#include "app/PointerSetting.h"
+#include "kit/Seams.h"
 
 #include <QCursor>
 

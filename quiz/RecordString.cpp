@@ -1,7 +1,7 @@
 // Splitting record strings at the separator token.
-#include "quiz/RiddleRecord.h"
+#include "quiz/RecordString.h"
 
-#include "browser/RiddleText.h"
+#include "results/RiddleText.h"
 
 #include <stdexcept>
 

@@ -1,10 +1,10 @@
 // The behaviour both working windows have in common.
-#include "browser/WorkingWindow.h"
+#include "results/WorkingWindow.h"
 
-#include "app/WindowFonts.h"
-#include "browser/ResultListView.h"
 #include "export/Spreadsheet.h"
 #include "export/TextExport.h"
+#include "results/ResultListView.h"
+#include "ui/WindowFonts.h"
 
 #include <QCloseEvent>
 
@@ -18,9 +18,7 @@ Connection& WorkingWindowServices::RiddleConnection() const {
 }
 
 WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services)
-    : services_(std::move(services)),
-      pointer_(*this),
-      ListView1(new ResultListView(list_, this)) {
+    : services_(std::move(services)), pointer_(*this), ListView1(new ResultListView(list_, this)) {
     setObjectName(name);
     setFont(ArialBold(WindowPoints));
     connect(ListView1, &QAbstractItemView::doubleClicked, this,

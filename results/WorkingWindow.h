@@ -2,14 +2,13 @@
 // with the window's name, the hand cursor, removing rows and closing.
 #pragma once
 
-#include "app/ErrorReport.h"
-#include "app/Files.h"
-#include "app/Messages.h"
-#include "app/Platform.h"
-#include "app/Settings.h"
-#include "app/WindowPointer.h"
-#include "browser/ResultList.h"
+#include "kit/ErrorReport.h"
+#include "kit/Files.h"
+#include "kit/Seams.h"
+#include "kit/Settings.h"
+#include "results/ResultList.h"
 #include "store/Connection.h"
+#include "ui/WindowPointer.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,11 +1,11 @@
 // The icon's sizes are built into the program, so no icon file needs to lie beside it.
-#include "app/ProgramIcon.h"
+#include "ui/ProgramIcon.h"
 
 // The resources sit in a static library; naming their initialiser here makes the linker keep
 // them in every program that shows the icon. It must stand outside any namespace.
 static void LoadIconResources() {
     static const bool loaded = [] {
-        Q_INIT_RESOURCE(app);
+        Q_INIT_RESOURCE(ui);
         return true;
     }();
     Q_UNUSED(loaded);

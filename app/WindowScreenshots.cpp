@@ -1,13 +1,11 @@
 // quorvane-screenshots: pictures of the three windows for the README, made headless from the
 // built program folder with fixed random choices, so that they only change when the windows do.
+#include "app/DesktopServices.h"
 #include "app/Form1.h"
-#include "app/QtPlatform.h"
-#include "app/Settings.h"
 #include "browser/Form3.h"
-#include "browser/ResultListView.h"
-#include "export/XlsxSpreadsheet.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
+#include "results/ResultListView.h"
 #include "store/RiddleFile.h"
 
 #include <QApplication>
@@ -43,20 +41,13 @@ int main(int argc, char** argv) {
     const Files files(QString::fromLocal8Bit(argv[1]));
     const QDir out(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir settingsFolder;
-    IniSettingsStore settings(settingsFolder.path());
-    QtMessages messages;
-    SystemProcess process;
-    QtSaveDialog saveDialog(nullptr);
-    DesktopSpreadsheets spreadsheets;
-    QtEventPump events(process);
+    DesktopServices desktop(settingsFolder.path());
     SeededRandom random(7);
     Connection connection([] { return quint64{11}; });
     connection.Open(RiddleFile::ConnectionString(files.BesideProgram(RiddleFile::FileName)));
-    const WorkingWindowServices services{
-        messages, settings, saveDialog, spreadsheets, events, files, &connection, [] {
-        }};
+    const WorkingWindowServices services = desktop.ForWorkingWindow(files, &connection, [] {});
 
-    Form1 main({messages, process, files});
+    Form1 main({desktop.messages, desktop.process, files});
     main.Form_Load();
 
     Form3 browser(services);

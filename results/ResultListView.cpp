@@ -1,9 +1,9 @@
 // The list view both working windows show their result list in.
-#include "browser/ResultListView.h"
+#include "results/ResultListView.h"
 
-#include "app/Twips.h"
-#include "app/WindowFonts.h"
-#include "browser/ResultList.h"
+#include "results/ResultList.h"
+#include "ui/WindowFonts.h"
+#include "ui/WindowLayout.h"
 
 #include <QHeaderView>
 #include <QMenu>

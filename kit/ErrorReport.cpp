@@ -1,5 +1,5 @@
 // The one text every failure reaches the user as.
-#include "app/ErrorReport.h"
+#include "kit/ErrorReport.h"
 
 #include <QtGlobal>
 

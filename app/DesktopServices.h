@@ -1,0 +1,33 @@
+// Every seam as the desktop provides it, built in one place for the program, the screenshot
+// program and the benchmarks.
+#pragma once
+
+#include "export/XlsxSpreadsheet.h"
+#include "kit/Settings.h"
+#include "results/WorkingWindow.h"
+#include "ui/QtPlatform.h"
+
+#include <functional>
+
+class DesktopServices final {
+public:
+    // Settings live in the user's configuration folder, or in `settingsFolder` when one is given.
+    explicit DesktopServices(const QString& settingsFolder = {});
+
+    // What a working window is handed, telling its messages to `messages`.
+    WorkingWindowServices ForWorkingWindow(Messages& messages, Files files,
+                                           Connection* riddleConnection,
+                                           std::function<void()> showMainWindow);
+    WorkingWindowServices ForWorkingWindow(Files files, Connection* riddleConnection,
+                                           std::function<void()> showMainWindow) {
+        return ForWorkingWindow(messages, std::move(files), riddleConnection,
+                                std::move(showMainWindow));
+    }
+
+    QtMessages messages;
+    SystemProcess process;
+    IniSettingsStore settings;
+    QtSaveDialog saveDialog{nullptr};
+    DesktopSpreadsheets spreadsheets;
+    QtEventPump events{process};
+};

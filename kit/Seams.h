@@ -1,0 +1,70 @@
+// The seams the logic takes: message boxes, ending the process, the save dialog, the event
+// pump and the window pointer, so that handlers run headless in tests.
+#pragma once
+
+#include <QString>
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A modal box with an OK button, no icon and the application title.
+    virtual void ShowMessage(const QString& text) = 0;
+    // A modal box titled "Application Error" with the warning icon and an OK button.
+    virtual void ShowErrorBox(const QString& text) = 0;
+};
+
+// Ends the process: closing the main window and a missing riddle file end the program at once.
+class ProcessControl {
+public:
+    virtual ~ProcessControl() = default;
+    virtual void EndProgram() = 0;
+    // True once EndProgram was called: work still under way stops at its next chance.
+    virtual bool Ending() const = 0;
+};
+
+class SaveDialog {
+public:
+    virtual ~SaveDialog() = default;
+    // The chosen path, or empty when the user cancelled. Filters are given as
+    // "Description|pattern|Description|pattern|".
+    virtual QString AskFileName(const QString& title, const QString& filters,
+                                const QString& initialName) = 0;
+};
+
+// Thrown where window events ran and the user ended the program meanwhile: the operation that
+// let them run stops there, and no one is told, since the program is going away.
+struct ProgramEnding final {};
+
+// Lets pending window events run, so that a window repaints during a long export.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    // Throws ProgramEnding when the program is ending.
+    virtual void LetEventsRun() = 0;
+};
+
+class PointerSetting {
+public:
+    static constexpr int Default = 0;
+    static constexpr int Busy = 11;
+    static constexpr int Custom = 99;
+
+    virtual ~PointerSetting() = default;
+    virtual int MousePointer() const = 0;
+    virtual void SetMousePointer(int value) = 0;
+};
+
+// Shows the busy pointer for as long as it lives, and the normal pointer after, also when the
+// work in between fails.
+class BusyPointer final {
+public:
+    explicit BusyPointer(PointerSetting& pointer) : pointer_(pointer) {
+        pointer_.SetMousePointer(PointerSetting::Busy);
+    }
+    ~BusyPointer() { pointer_.SetMousePointer(PointerSetting::Default); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    PointerSetting& pointer_;
+};
