@@ -29,7 +29,3 @@ private:
     bool switch5_ = false;
     bool switch10_ = false;
 };
-
-// A style sheet is well formed when its comments and strings are closed and its braces balance,
-// each block following a selector.
-bool IsWellFormedStyleSheet(const QString& sheet);

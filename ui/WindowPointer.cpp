@@ -1,6 +1,7 @@
 // Window pointers and cursor files.
 #include "ui/WindowPointer.h"
 
+#include "kit/CursorFile.h"
 #include "kit/Files.h"
 
 #include <QAbstractScrollArea>
@@ -39,27 +40,13 @@ void WindowPointer::SetMouseIcon(const QCursor& picture) {
 }
 
 QCursor LoadCursorFile(const QString& path) {
-    const auto refuse = [&path] {
-        return std::runtime_error(
-            QStringLiteral("%1 is not a cursor picture that can be read.").arg(path).toStdString());
-    };
     const QByteArray bytes = ReadSmallFile(path);
-    // A .cur file is an icon directory of type 2; the first entry's hotspot is at bytes 10 to 13.
-    constexpr qsizetype DirectoryEnd = 22;
-    if (bytes.size() < DirectoryEnd) {
-        throw refuse();
-    }
-    const auto word = [&bytes](qsizetype at) {
-        return static_cast<quint8>(bytes[at]) | static_cast<quint8>(bytes[at + 1]) << 8;
-    };
-    if (word(0) != 0 || word(2) != 2 || word(4) == 0) {
-        throw refuse();
-    }
+    const QPoint hotspot = CursorHotspot(bytes, path);
     const QImage image = QImage::fromData(bytes, "ICO");
     if (image.isNull()) {
-        throw refuse();
+        throw std::runtime_error(UnreadableCursorText(path).toStdString());
     }
-    return QCursor(QPixmap::fromImage(image), word(10), word(12));
+    return QCursor(QPixmap::fromImage(image), hotspot.x(), hotspot.y());
 }
 
 void LoadHandCursor(const Files& files, WindowPointer& pointer) {

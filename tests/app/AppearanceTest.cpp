@@ -1,6 +1,7 @@
 // Skins, theme colours, the hand pointer and the pointer rules.
 #include "app/Form1.h"
 #include "browser/Form3.h"
+#include "kit/SkinSheet.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
 #include "tests/support/WindowFixture.h"
