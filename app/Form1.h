@@ -37,7 +37,6 @@ public:
 
     // The program's one connection to its riddle file; absent until the start-up creates it.
     Connection* RiddleConnection() const { return riddleConnection_.get(); }
-    WindowPointer& Pointer() { return pointer_; }
 
     void Form_Load();
     void Form_Unload();

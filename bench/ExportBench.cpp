@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int Rows = 65000;
+constexpr int Rows = MaxSpreadsheetRows;
 
 // A browser list of 65,000 generated riddles with their answers, every row ticked.
 ResultSnapshot GeneratedList() {

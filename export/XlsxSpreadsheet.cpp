@@ -204,15 +204,16 @@ void XlsxSpreadsheet::SetVisible(bool visible) {
     QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz"));
-    writtenFile_ = QDir(folder_).filePath(QStringLiteral("Results %1.xlsx").arg(stamp));
+    const QString writtenFile =
+        QDir(folder_).filePath(QStringLiteral("Results %1.xlsx").arg(stamp));
     try {
-        WriteXlsx(writtenFile_, rows_, widths_);
+        WriteXlsx(writtenFile, rows_, widths_);
         if (!lookup_.startDetached(program_.program,
-                                   program_.arguments + QStringList{writtenFile_})) {
+                                   program_.arguments + QStringList{writtenFile})) {
             Fail(QStringLiteral("%1 could not be started.").arg(program_.program));
         }
     } catch (...) {
-        QFile::remove(writtenFile_);  // no one will open it
+        QFile::remove(writtenFile);  // no one will open it
         throw;
     }
 }

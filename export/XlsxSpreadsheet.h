@@ -53,8 +53,6 @@ public:
     void AutofitAllColumns() override;
     void SetVisible(bool visible) override;
 
-    const QString& WrittenFile() const { return writtenFile_; }
-
 private:
     SpreadsheetProgram program_;
     ProgramLookup lookup_;
@@ -62,7 +60,6 @@ private:
     bool hasWorkbook_ = false;
     std::vector<std::vector<QString>> rows_;
     std::vector<double> widths_;
-    QString writtenFile_;
 };
 
 class DesktopSpreadsheets final : public SpreadsheetProvider {

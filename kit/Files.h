@@ -9,7 +9,6 @@ public:
     // The folder of the running program, without a trailing separator.
     explicit Files(QString programFolder);
 
-    const QString& ProgramFolder() const { return programFolder_; }
     // The program folder, the platform's separator and the name; "x/o.cjs" names a subfolder.
     QString BesideProgram(const QString& name) const;
 
@@ -21,6 +20,11 @@ public:
 private:
     QString programFolder_;
 };
+
+// The optional files beside the program, next to the riddle file (RiddleFile::FileName): the
+// hand pointer and the main window's skin, in the folder "x".
+inline const QString HandCursorFileName = QStringLiteral("HAND-M.CUR");
+inline const QString SkinFileName = QStringLiteral("x/o.cjs");
 
 // Files beside the program that are read whole (the pointer, the skin) are small.
 inline constexpr qint64 SmallFileLimit = 4 * 1024 * 1024;

@@ -29,7 +29,7 @@ void ApplySystemColors(QWidget& window) {
 }
 
 void ApplySkin(QWidget& window, const Files& files, SkinFramework& skin) {
-    const QString path = files.BesideProgram(QStringLiteral("x/o.cjs"));
+    const QString path = files.BesideProgram(SkinFileName);
     if (!Files::IsNormalFile(path)) {
         return;
     }

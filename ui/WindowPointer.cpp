@@ -50,7 +50,7 @@ QCursor LoadCursorFile(const QString& path) {
 }
 
 void LoadHandCursor(const Files& files, WindowPointer& pointer) {
-    const QString path = files.BesideProgram(QStringLiteral("HAND-M.CUR"));
+    const QString path = files.BesideProgram(HandCursorFileName);
     if (Files::FileExists(path)) {
         pointer.SetMouseIcon(LoadCursorFile(path));
     }
