@@ -6,7 +6,6 @@
 #include "quiz/RandomSource.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <cstdlib>
 
@@ -16,22 +15,16 @@ int main(int argc, char** argv) {
     const Files files(QCoreApplication::applicationDirPath());
     Form1 form1({desktop.messages, desktop.process, files});
 
-    // A working window owns itself and is discarded when it closes; the next opening builds it
-    // anew.
+    // A working window is discarded when it closes, and the next opening builds it anew; the
+    // slots own what is left of them when the program ends.
     const auto services = [&] {
         return desktop.ForWorkingWindow(files, form1.RiddleConnection(),
                                         [&form1] { form1.show(); });
     };
     TimeSeededRandom random;
-    QPointer<Form2> quiz;
-    const auto openQuiz = [&] {
-        ShowWorkingWindow(quiz, [&] { return new Form2(services(), random); });
-    };
-    QPointer<Form3> browser;
-    const auto openBrowser = [&] {
-        ShowWorkingWindow(browser, [&] { return new Form3(services()); });
-    };
-    form1.SetWorkingWindows(openQuiz, openBrowser);
+    WorkingWindowSlot<Form2> quiz([&] { return new Form2(services(), random); });
+    WorkingWindowSlot<Form3> browser([&] { return new Form3(services()); });
+    form1.SetWorkingWindows([&] { quiz.Show(); }, [&] { browser.Show(); });
 
     if (!form1.Start()) {
         return EXIT_SUCCESS;

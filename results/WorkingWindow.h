@@ -84,3 +84,21 @@ void ShowWorkingWindow(QPointer<Window>& window, Build&& build) {
     }
     window->show();
 }
+
+// Owns the working window of one kind: shows it, building it as ShowWorkingWindow does, and
+// discards what is left of it when the program's windows go. A working window has no owner
+// window, so that it stands on the desktop by itself.
+template <typename Window>
+class WorkingWindowSlot final {
+public:
+    explicit WorkingWindowSlot(std::function<Window*()> build) : build_(std::move(build)) {}
+    ~WorkingWindowSlot() { delete window_.data(); }
+    WorkingWindowSlot(const WorkingWindowSlot&) = delete;
+    WorkingWindowSlot& operator=(const WorkingWindowSlot&) = delete;
+
+    void Show() { ShowWorkingWindow(window_, build_); }
+
+private:
+    std::function<Window*()> build_;
+    QPointer<Window> window_;
+};
