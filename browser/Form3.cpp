@@ -166,16 +166,17 @@ void Form3::PushButton3_Click() {
         // The setting is read for every row, from the store's copy taken in once here; a value
         // that is no number is reported once, and the rest of this load brings no answers.
         bool settingReadable = true;
+        const auto rowGetsItsAnswer = [&] {
+            double hidden = 1;
+            settingReadable = settingReadable && trap.Step(5, [&] {
+                hidden = SettingAsNumber(HideAnswersKey,
+                                         GetSetting(HideAnswersKey, QStringLiteral("0")));
+            });
+            return settingReadable && hidden == 0;
+        };
         trap.Step(5, [&] {
             services_.settings.Refresh();
-            AddRiddleRows(records, list_, [&] {
-                double hidden = 1;
-                settingReadable = settingReadable && trap.Step(5, [&] {
-                    hidden = SettingAsNumber(HideAnswersKey,
-                                             GetSetting(HideAnswersKey, QStringLiteral("0")));
-                });
-                return settingReadable && hidden == 0;
-            });
+            AddRiddleRows(records, list_, rowGetsItsAnswer);
         });
     }
     trap.Step(6, [&] {

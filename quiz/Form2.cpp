@@ -95,7 +95,7 @@ void Form2::Form_Load() {
         setWindowTitle(ProductName);
     });
     trap.Step(2, [&] { LoadHandCursor(services_.files, pointer_); });
-    quiz_.Open(trap);
+    quiz_.Open(trap);  // steps 3 and 4 run in QuizModel::Open
     trap.Step(5, [&] {
         list_.AddColumn(QStringLiteral("Riddles"));
         list_.AddColumn(QStringLiteral("How many guesses"));
@@ -129,7 +129,7 @@ void Form2::PushButton5_Click() {
 
 void Form2::RunQuiz(const QString& handler, void (QuizModel::*operation)(ErrorTrap&)) {
     ErrorTrap trap = Trap(handler);
-    (quiz_.*operation)(trap);
+    (quiz_.*operation)(trap);  // the handler's steps run in QuizModel
     ShowState();
 }
 

@@ -74,13 +74,17 @@ void QuizModel::Guess(ErrorTrap& trap) {
     QStringList answers;
     trap.Step(4, [&] { answers = RecordPiece(CurrentRiddle, 1).split(u','); });
     bool matched = false;
+    // A full counter is reported, and the correct guess still counts as found.
+    const auto countCorrectGuess = [&] {
+        trap.Step(5, [&] { Increment(CorrectCount); });
+    };
     trap.Step(5, [&] {
         for (const QString& piece : answers) {
             const QString answer = TrimBlanks(piece);
             if (!answer.isEmpty() && GuessMatches(guess, answer)) {
                 matched = true;
                 messages_.ShowMessage(QStringLiteral("You got a correct guess."));
-                trap.Step(5, [&] { Increment(CorrectCount); });
+                countCorrectGuess();
                 break;
             }
         }
