@@ -5,6 +5,7 @@
 #include "bench/RiddleFiles.h"
 #include "browser/Form3.h"
 #include "store/RiddleFile.h"
+#include "tests/support/FakePlatform.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,12 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class NoMessages final : public Messages {
-public:
-    void ShowMessage(const QString& text) override { qFatal("message: %s", qPrintable(text)); }
-    void ShowErrorBox(const QString& text) override { qFatal("report: %s", qPrintable(text)); }
-};
 
 // Resident memory in bytes, from /proc.
 double ResidentBytes() {

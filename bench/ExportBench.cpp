@@ -10,6 +10,7 @@
 #include "store/Connection.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
+#include "tests/support/FakePlatform.h"
 #include "ui/QtPlatform.h"
 
 #include <QCoreApplication>
@@ -36,21 +37,6 @@ ResultSnapshot GeneratedList() {
     return list.Snapshot();
 }
 
-class NoMessages final : public Messages {
-public:
-    void ShowMessage(const QString& text) override { qFatal("message: %s", qPrintable(text)); }
-    void ShowErrorBox(const QString& text) override { qFatal("report: %s", qPrintable(text)); }
-};
-
-class NoPointer final : public PointerSetting {
-public:
-    int MousePointer() const override { return value_; }
-    void SetMousePointer(int value) override { value_ = value; }
-
-private:
-    int value_ = Default;
-};
-
 void TextExport(benchmark::State& state) {
     const ResultSnapshot list = GeneratedList();
     QTemporaryDir folder;
@@ -71,7 +57,7 @@ void XlsxExport(benchmark::State& state) {
                                }};
     DesktopSpreadsheets spreadsheets(lookup, folder.path());
     NoMessages messages;
-    NoPointer pointer;
+    FakePointer pointer;
     const SystemProcess process;
     QtEventPump events(process);
     for (auto _ : state) {

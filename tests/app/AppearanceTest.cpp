@@ -23,11 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class NoRandom final : public RandomSource {
-public:
-    double Next() override { return 0; }
-};
-
 QByteArray SourceFile(const char* path) {
     QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/") + QString::fromLatin1(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -54,7 +49,7 @@ protected:
     }
 
     FakeProcess process;
-    NoRandom random;
+    FixedRandom random{0};
 };
 
 TEST_F(AppearanceTest, SkinIsAppliedWhenPresentAndABrokenOneIsReportedOnce) {

@@ -29,13 +29,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class FakePointer final : public PointerSetting {
-public:
-    int MousePointer() const override { return value; }
-    void SetMousePointer(int v) override { value = v; }
-    int value = Default;
-};
-
 constexpr qsizetype MaxCellLengthForTest = 32767;  // the longest text a spreadsheet cell holds
 
 QByteArray ReadFile(const QString& path) {

@@ -13,11 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class HalfRandom final : public RandomSource {
-public:
-    double Next() override { return 0.5; }
-};
-
 class Form2Test : public WindowFixture {
 protected:
     std::unique_ptr<Form2> Open(const std::vector<RiddleRecord>& rows) {
@@ -27,7 +22,7 @@ protected:
         return form;
     }
 
-    HalfRandom random;
+    FixedRandom random{0.5};
 };
 
 TEST_F(Form2Test, OpensOnOneRiddleWithEmptyBoxesAndNoWayBack) {

@@ -20,14 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class FakePointer final : public PointerSetting {
-public:
-    int MousePointer() const override { return value; }
-    void SetMousePointer(int v) override { seen.push_back(value = v); }
-    int value = Default;
-    std::vector<int> seen;
-};
-
 class DrawTest : public testing::Test {
 protected:
     QString Draw() { return LoadRandomRiddle(connection, random, pointer); }

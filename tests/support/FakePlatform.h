@@ -3,9 +3,11 @@
 
 #include "export/Spreadsheet.h"
 #include "kit/Seams.h"
+#include "quiz/RandomSource.h"
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,32 @@ public:
 
     QStringList messages;
     QStringList errors;
+};
+
+// For runs that must show nothing, the benchmarks': any message stops the program.
+class NoMessages final : public Messages {
+public:
+    void ShowMessage(const QString& text) override { qFatal("message: %s", qPrintable(text)); }
+    void ShowErrorBox(const QString& text) override { qFatal("report: %s", qPrintable(text)); }
+};
+
+// A window pointer that remembers every value it was set to.
+class FakePointer final : public PointerSetting {
+public:
+    int MousePointer() const override { return value; }
+    void SetMousePointer(int v) override { seen.push_back(value = v); }
+    int value = Default;
+    std::vector<int> seen;
+};
+
+// The same value in [0, 1) on every draw.
+class FixedRandom final : public RandomSource {
+public:
+    explicit FixedRandom(double value) : value_(value) {}
+    double Next() override { return value_; }
+
+private:
+    double value_;
 };
 
 class FakeProcess final : public ProcessControl {
