@@ -1,7 +1,6 @@
 // Skins, theme colours, the hand pointer and the pointer rules.
 #include "app/Form1.h"
 #include "browser/Form3.h"
-#include "kit/SkinSheet.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
 #include "tests/support/WindowFixture.h"
@@ -72,15 +71,6 @@ TEST_F(AppearanceTest, SkinIsAppliedWhenPresentAndABrokenOneIsReportedOnce) {
     EXPECT_TRUE(fake.messages.errors[0].contains(u"Form1.Form_Load at line 1"_s));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->RiddleConnection()->State(), 1);
-}
-
-TEST(SkinFormatTest, CommentsStringsAndBracesMustClose) {
-    EXPECT_TRUE(IsWellFormedStyleSheet(QString()));
-    EXPECT_TRUE(IsWellFormedStyleSheet(u"/* } */ QLabel { font: \"A}\"; }"_s));
-    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel { color: red; } }"_s));
-    EXPECT_FALSE(IsWellFormedStyleSheet(u"{ color: red; }"_s));
-    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel { color: red; } /* open"_s));
-    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel"_s));
 }
 
 TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndTheBrowserPanelsStayWhite) {

@@ -3,7 +3,6 @@
 #include "app/Form1.h"
 #include "browser/Form3.h"
 #include "tests/support/WindowFixture.h"
-#include "ui/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -115,14 +114,6 @@ TEST_F(LifecycleTest, EndingTheProgramDuringAnExportStopsItSilently) {
               (QStringList{u"workbook"_s, u"header 1,1 Riddles"_s, u"fit 1"_s,
                            u"header 1,2 Answers"_s, u"fit 2"_s, u"cell 2,1 Riddle 1"_s}));
     EXPECT_TRUE(fake.messages.errors.isEmpty());
-}
-
-TEST(EventPumpTest, DesktopPumpStopsWorkOnceTheProgramEnds) {
-    FakeProcess process;  // the desktop's would end this test program's event loop
-    QtEventPump events(process);
-    EXPECT_NO_THROW(events.LetEventsRun());
-    process.EndProgram();
-    EXPECT_THROW(events.LetEventsRun(), ProgramEnding);
 }
 
 }  // namespace

@@ -1,224 +1,58 @@
-// The browser's pure rules: the count check, riddle lines, the result list and the settings file.
+// The browser's count check, row by named row.
 #include "browser/BrowserLoading.h"
-#include "kit/IniText.h"
-#include "kit/NumberText.h"
-#include "kit/Settings.h"
-#include "results/ResultList.h"
-#include "results/RiddleText.h"
-#include "tests/support/RiddleFiles.h"
-#include "tests/support/TinyDisk.h"
-
-#include <QAbstractItemModelTester>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(CountCheckTest, WhatReadsAsANumberGoesToTheStoreAsTyped) {
-    for (const char* accepted : {"999999", " 5 ", "0", "-3", "2.5", "1,000", "+7", ".5", "1e3"}) {
-        EXPECT_EQ(CountProblem(QString::fromLatin1(accepted)), std::nullopt) << accepted;
+struct CountCase {
+    const char* name;
+    const char* text;
+    const char* problem;  // nullptr: the count goes to the store as typed
+};
+
+void PrintTo(const CountCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+constexpr const char* NotANumber = "Must be a numeric entry.";
+constexpr const char* Forgotten = "You forgot to input number of riddles to display.";
+
+class CountCheck : public testing::TestWithParam<CountCase> {};
+
+TEST_P(CountCheck, GivesItsMessageOrNone) {
+    const std::optional<QString> problem = CountProblem(QString::fromUtf8(GetParam().text));
+    if (GetParam().problem == nullptr) {
+        EXPECT_EQ(problem, std::nullopt);
+    } else {
+        EXPECT_EQ(problem, QString::fromUtf8(GetParam().problem));
     }
-    for (const char* refused : {"-", ".", "e5", "1,00", "1e", "12abc", "0x10", "5 5"}) {
-        EXPECT_EQ(ReadAsNumber(QString::fromLatin1(refused)), std::nullopt) << refused;
-    }
-    EXPECT_EQ(CountProblem(u"1,000,000"_s), u"Number must be less than 1 million"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, CountCheck,
+    testing::Values(
+        CountCase{"Largest", "999999", nullptr}, CountCase{"Blanks", " 5 ", nullptr},
+        CountCase{"Zero", "0", nullptr}, CountCase{"Negative", "-3", nullptr},
+        CountCase{"Fraction", "2.5", nullptr}, CountCase{"Thousands", "1,000", nullptr},
+        CountCase{"Plus", "+7", nullptr}, CountCase{"LeadingPoint", ".5", nullptr},
+        CountCase{"Exponent", "1e3", nullptr}, CountCase{"Empty", "", Forgotten},
+        CountCase{"OnlyBlanks", "   ", Forgotten}, CountCase{"SignAlone", "-", NotANumber},
+        CountCase{"PointAlone", ".", NotANumber}, CountCase{"ExponentAlone", "e5", NotANumber},
+        CountCase{"MisplacedComma", "1,00", NotANumber},
+        CountCase{"OpenExponent", "1e", NotANumber},
+        CountCase{"TrailingLetters", "12abc", NotANumber},
+        CountCase{"Hexadecimal", "0x10", NotANumber}, CountCase{"TwoNumbers", "5 5", NotANumber},
+        CountCase{"Million", "1,000,000", "Number must be less than 1 million"}),
+    [](const testing::TestParamInfo<CountCase>& info) { return std::string(info.param.name); });
+
+TEST(CountQueryTest, CountGoesIntoTheQueryAsTyped) {
     EXPECT_EQ(RandomSelectionQuery(u" 5 "_s),
               u"select top  5  * from tblRiddles ORDER BY Rnd([id])"_s);
-}
-
-TEST(RiddleTextTest, TwoBlanksBreakTheLine) {
-    EXPECT_EQ(RiddleLines(u"A  B   C"_s), u"A\r\nB\r\nC"_s);
-    EXPECT_EQ(RiddleLines(u"A  B    C  "_s), u"A\r\nB\r\nC"_s);
-    EXPECT_EQ(RiddleLines(u"one line only"_s), u"one line only"_s);
-    EXPECT_EQ(RiddleLines(u"   "_s), QString());
-    EXPECT_EQ(RiddleLines(u"keeps\ttabs\nand breaks"_s), u"keeps\ttabs\nand breaks"_s);
-    EXPECT_EQ(TrimBlanks(u" \tx\n "_s), u"\tx\n"_s);
-}
-
-TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
-    ResultList list;
-    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    list.AddColumn(u"Riddles"_s);
-    list.AddColumn(u"Answers"_s);
-    for (const char* text : {"first", "second", "third"}) {
-        list.AddRow(QString::fromLatin1(text));
-    }
-    list.SetSubItem(2, 1, u"answer two"_s);
-    list.SetSubItem(3, 2, u"beyond the columns"_s);
-    EXPECT_EQ(list.SubItem(1, 1), QString());
-    EXPECT_EQ(list.SubItem(3, 1), QString());
-    EXPECT_FALSE(list.Ticked(1) || list.Ticked(2) || list.Ticked(3));
-    EXPECT_EQ(list.SubItemCount(3), 2);
-    list.SetSubItem(1, 1, u"caf\u00e9, \u00fcber"_s);
-    EXPECT_EQ(list.SubItem(1, 1), u"caf\u00e9, \u00fcber"_s);
-    EXPECT_EQ(list.Text(1), u"first"_s);
-
-    EXPECT_TRUE(list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.Ticked(2));
-    list.RemoveRow(1);
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Text(1), u"second"_s);
-    EXPECT_TRUE(list.Ticked(1));
-    EXPECT_EQ(list.data(list.index(0, 1), Qt::DisplayRole).toString(), u"answer two"_s);
-    // One line per row on screen; the row keeps its line breaks.
-    list.AddRow(u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
-    list.SetSubItem(3, 1, u"\nanswer"_s);
-    EXPECT_EQ(list.data(list.index(2, 0), Qt::DisplayRole).toString(), u"one two three four  "_s);
-    EXPECT_EQ(list.data(list.index(2, 1), Qt::DisplayRole).toString(), u" answer"_s);
-    EXPECT_EQ(list.Text(3), u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
-    list.RemoveRow(3);
-    list.SetAllTicked(true);
-    EXPECT_TRUE(list.Ticked(2));
-    EXPECT_THROW(list.RemoveRow(3), std::out_of_range);
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-TEST(SettingsTest, AFailedWriteFailsOnlyItselfAndAStrayLineIsNoFailure) {
-    TestFolder folder;
-    IniSettingsStore store(folder.Folder());
-    const QString ini = folder.Path(u"Tarvellan.ini"_s);
-    const auto save = [&store](const QString& key, const QString& value) {
-        store.SaveSetting(SettingsApplication, SettingsSection, key, value);
-    };
-    ASSERT_TRUE(QDir().mkdir(ini));  // refused even to root
-    EXPECT_THROW(save(u"Text1"_s, u"5"_s), std::runtime_error);
-    ASSERT_TRUE(QDir().rmdir(ini));
-    EXPECT_NO_THROW(save(u"Text1"_s, u"6"_s));
-
-    folder.WriteBytes(u"Tarvellan.ini"_s,
-                      "[Quorvane%20Software]\nText1=6\na stray line\nHide%20Answers=1\n");
-    store.Refresh();
-    EXPECT_NO_THROW(save(u"Hide Answers"_s, u"0"_s));
-    EXPECT_NO_THROW(save(u"Text1"_s, u"8"_s));
-    EXPECT_EQ(FileBytes(ini), "[Quorvane%20Software]\nText1=8\na stray line\nHide%20Answers=0\n");
-    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, {}), u"8"_s);
-    store.Refresh();
-    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, {}),
-              u"0"_s);
-}
-
-TEST(SettingsTest, FullDiskKeepsTheFileAndTheFailedValueNeverLandsLater) {
-    TestFolder folder;
-    const TinyDisk disk(folder.Path(u"disk"_s));
-    if (!disk.Mounted()) {
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.WhyNot().toStdString();
-    }
-    const QByteArray edited = "[Quorvane%20Software]\nText1=6\na stray line\n";
-    const QString ini = folder.WriteBytes(u"disk/Tarvellan.ini"_s, edited);
-    disk.Fill(1);  // room for the lock file, none for the new text
-    IniSettingsStore store(folder.Path(u"disk"_s));
-    EXPECT_THROW(store.SaveSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"7"_s),
-                 std::runtime_error);
-    EXPECT_EQ(FileBytes(ini), edited);
-
-    disk.Fill(4);
-    store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"0"_s);
-    EXPECT_EQ(FileBytes(ini), edited + "Hide%20Answers=0\n");
-}
-
-TEST(SettingsTest, AnyTextReadsBackAsSavedAndOtherLinesStay) {
-    TestFolder folder;
-    const QStringList values{QString(),
-                             u" lead"_s,
-                             u"trail "_s,
-                             u"@at"_s,
-                             u"@@two"_s,
-                             u"a;b"_s,
-                             u"a,b"_s,
-                             u"a=b"_s,
-                             u"quote\"d"_s,
-                             u"back\\slash"_s,
-                             u"line\r\nbreak"_s,
-                             u"tab\there"_s,
-                             u"\x01"
-                             "a\x02"_s,
-                             u"caf\u00e9 \u20ac \U0001F600"_s,
-                             u"[section]"_s,
-                             u"%20"_s,
-                             u"; note"_s,
-                             QString(QChar(0)) + u"7"_s};
-    IniSettingsStore store(folder.Folder());
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        store.SaveSetting(SettingsApplication, SettingsSection, u"key %1"_s.arg(i), values[i]);
-    }
-    store.Refresh();
-    IniSettingsStore reopened(folder.Folder());
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"key %1"_s.arg(i), {}),
-                  values[i])
-            << i;
-    }
-
-    const QByteArray before =
-        "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=5\nstray\nText1=6\n\n[Z]\nx=1";
-    EXPECT_EQ(WithIniValue(before, SettingsSection, u"Text1"_s, u"9"_s),
-              "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=9\nstray\nText1=9\n\n"
-              "[Z]\nx=1\n");
-    EXPECT_EQ(WithIniValue(before, SettingsSection, u"Hide Answers"_s, u"0"_s),
-              "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=5\nstray\nText1=6\n"
-              "Hide%20Answers=0\n\n[Z]\nx=1\n");
-    EXPECT_EQ(WithIniValue("[Other]\nx=1\n", SettingsSection, u"Text1"_s, u"50"_s),
-              "[Other]\nx=1\n\n[Quorvane%20Software]\nText1=50\n");
-    EXPECT_EQ(WithIniValue("\xef\xbb\xbf[Quorvane%20Software] ; mine\nText1=5", SettingsSection,
-                           u"Text1"_s, u"9"_s),
-              "\xef\xbb\xbf[Quorvane%20Software] ; mine\nText1=9\n");
-}
-
-TEST(SettingsTest, OwnWriteIsSeenEvenWhenTheClockDoesNotTellTheFilesApart) {
-    TestFolder folder;
-    IniSettingsStore store(folder.Folder());
-    const auto save = [&store](const QString& value) {
-        store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, value);
-    };
-    const QString ini = folder.Path(u"Tarvellan.ini"_s);
-    save(u"0"_s);
-    store.Refresh();
-    const QDateTime modified = QFileInfo(ini).lastModified();
-    save(u"1"_s);  // the same length: Qt's copy can tell only by the time, here made the same
-    QFile file(ini);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
-                file.setFileTime(modified, QFileDevice::FileModificationTime));
-    file.close();
-    store.Refresh();
-    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, {}),
-              u"1"_s);
-}
-
-TEST(SettingsTest, IniValuesSurviveANewStoreAndNumbersReadStrictly) {
-    QTemporaryDir folder;
-    {
-        IniSettingsStore store(folder.path());
-        EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"50"_s),
-                  u"50"_s);
-        store.SaveSetting(SettingsApplication, SettingsSection, u"Text1"_s, QString());
-        store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"0"_s);
-    }
-    IniSettingsStore reopened(folder.path());
-    EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"50"_s),
-              QString());
-    EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"1"_s),
-              u"0"_s);
-    EXPECT_TRUE(QFile::exists(folder.filePath(u"Tarvellan.ini"_s)));
-
-    EXPECT_EQ(SettingAsNumber(u"k"_s, u" 2 "_s), 2.0);
-    EXPECT_EQ(SettingAsNumber(u"k"_s, u"0.0"_s), 0.0);
-    for (const char* bad : {"", "abc", "1,00", "0x1"}) {
-        EXPECT_THROW(SettingAsNumber(u"k"_s, QString::fromLatin1(bad)), std::runtime_error) << bad;
-    }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "export/TextExport.h"
 #include "export/XlsxSpreadsheet.h"
 #include "kit/ErrorReport.h"
-#include "kit/ReplaceFile.h"
 #include "kit/Seams.h"
 #include "results/ResultList.h"
 #include "tests/support/FakePlatform.h"
@@ -14,8 +13,6 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include <sys/socket.h>
@@ -140,40 +137,6 @@ TEST_F(ExportTest, FullDiskKeepsTheOldFileAndGivesOneReport) {
     EXPECT_EQ(ReadFile(old), "old text");
     EXPECT_EQ(Entries(folder.Path(u"disk"_s)), (QStringList{u"filler"_s, u"old.txt"_s}));
     EXPECT_EQ(pointer.value, PointerSetting::Default);
-}
-
-TEST_F(ExportTest, DeviceThatFailsPartWayReplacesNothing) {
-    const QString old = folder.WriteBytes(u"old.txt"_s, "old text");
-    const QByteArray text(10000, 't');
-    // A device that takes at most `chunk` bytes a call and fails once `room` bytes are taken.
-    const auto device = [](qint64 room, qint64 chunk) {
-        FileCalls calls;
-        calls.write = [room, chunk](int handle, const char* data, qint64 size) mutable -> qint64 {
-            const qint64 take = std::min({size, room, chunk});
-            if (take == 0) {
-                errno = ENOSPC;
-                return -1;
-            }
-            room -= take;
-            return ::write(handle, data, static_cast<size_t>(take));
-        };
-        return calls;
-    };
-    for (const qint64 room : {qint64{0}, qint64{1}, qint64{4096}, text.size() - 1}) {
-        EXPECT_THROW(ReplaceFile(old, text, device(room, 3000)), std::runtime_error) << room;
-        EXPECT_EQ(ReadFile(old), "old text") << room;
-        EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s}) << room;
-    }
-    FileCalls unsynced = device(text.size(), 4096);  // the disk refuses the data only at the end
-    unsynced.sync = [](int) {
-        errno = EIO;
-        return -1;
-    };
-    EXPECT_THROW(ReplaceFile(old, text, unsynced), std::runtime_error);
-    EXPECT_EQ(ReadFile(old), "old text");
-    EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s});
-    ReplaceFile(old, text, device(text.size(), 7));  // short writes are carried on
-    EXPECT_EQ(ReadFile(old), text);
 }
 
 TEST_F(ExportTest, TargetThatIsNoRegularFileIsLeftAsItWas) {

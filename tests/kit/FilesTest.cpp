@@ -1,0 +1,75 @@
+// Files beside the program and files the program writes: the checked replacement, and what is
+// read of the skin.
+#include "kit/ReplaceFile.h"
+#include "kit/SkinSheet.h"
+#include "tests/support/RiddleFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
+TEST(ReplaceFileTest, DeviceThatFailsPartWayReplacesNothing) {
+    TestFolder folder;
+    const QString old = folder.WriteBytes(u"old.txt"_s, "old text");
+    const QByteArray text(10000, 't');
+    // A device that takes at most `chunk` bytes a call and fails once `room` bytes are taken.
+    const auto device = [](qint64 room, qint64 chunk) {
+        FileCalls calls;
+        calls.write = [room, chunk](int handle, const char* data, qint64 size) mutable -> qint64 {
+            const qint64 take = std::min({size, room, chunk});
+            if (take == 0) {
+                errno = ENOSPC;
+                return -1;
+            }
+            room -= take;
+            return ::write(handle, data, static_cast<size_t>(take));
+        };
+        return calls;
+    };
+    for (const qint64 room : {qint64{0}, qint64{1}, qint64{4096}, text.size() - 1}) {
+        EXPECT_THROW(ReplaceFile(old, text, device(room, 3000)), std::runtime_error) << room;
+        EXPECT_EQ(ReadFile(old), "old text") << room;
+        EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s}) << room;
+    }
+    FileCalls unsynced = device(text.size(), 4096);  // the disk refuses the data only at the end
+    unsynced.sync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    EXPECT_THROW(ReplaceFile(old, text, unsynced), std::runtime_error);
+    EXPECT_EQ(ReadFile(old), "old text");
+    EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s});
+    ReplaceFile(old, text, device(text.size(), 7));  // short writes are carried on
+    EXPECT_EQ(ReadFile(old), text);
+}
+
+TEST(SkinFormatTest, CommentsStringsAndBracesMustClose) {
+    EXPECT_TRUE(IsWellFormedStyleSheet(QString()));
+    EXPECT_TRUE(IsWellFormedStyleSheet(u"/* } */ QLabel { font: \"A}\"; }"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel { color: red; } }"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"{ color: red; }"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel { color: red; } /* open"_s));
+    EXPECT_FALSE(IsWellFormedStyleSheet(u"QLabel"_s));
+}
+
+}  // namespace

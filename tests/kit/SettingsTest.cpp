@@ -1,0 +1,159 @@
+// The settings store against real files: failed writes, a full disk, other running copies, and
+// every kind of text read back as saved.
+#include "kit/IniText.h"
+#include "kit/Settings.h"
+#include "tests/support/RiddleFiles.h"
+#include "tests/support/TinyDisk.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(SettingsTest, AFailedWriteFailsOnlyItselfAndAStrayLineIsNoFailure) {
+    TestFolder folder;
+    IniSettingsStore store(folder.Folder());
+    const QString ini = folder.Path(u"Tarvellan.ini"_s);
+    const auto save = [&store](const QString& key, const QString& value) {
+        store.SaveSetting(SettingsApplication, SettingsSection, key, value);
+    };
+    ASSERT_TRUE(QDir().mkdir(ini));  // refused even to root
+    EXPECT_THROW(save(u"Text1"_s, u"5"_s), std::runtime_error);
+    ASSERT_TRUE(QDir().rmdir(ini));
+    EXPECT_NO_THROW(save(u"Text1"_s, u"6"_s));
+
+    folder.WriteBytes(u"Tarvellan.ini"_s,
+                      "[Quorvane%20Software]\nText1=6\na stray line\nHide%20Answers=1\n");
+    store.Refresh();
+    EXPECT_NO_THROW(save(u"Hide Answers"_s, u"0"_s));
+    EXPECT_NO_THROW(save(u"Text1"_s, u"8"_s));
+    EXPECT_EQ(FileBytes(ini), "[Quorvane%20Software]\nText1=8\na stray line\nHide%20Answers=0\n");
+    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, {}), u"8"_s);
+    store.Refresh();
+    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, {}),
+              u"0"_s);
+}
+
+TEST(SettingsTest, FullDiskKeepsTheFileAndTheFailedValueNeverLandsLater) {
+    TestFolder folder;
+    const TinyDisk disk(folder.Path(u"disk"_s));
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.WhyNot().toStdString();
+    }
+    const QByteArray edited = "[Quorvane%20Software]\nText1=6\na stray line\n";
+    const QString ini = folder.WriteBytes(u"disk/Tarvellan.ini"_s, edited);
+    disk.Fill(1);  // room for the lock file, none for the new text
+    IniSettingsStore store(folder.Path(u"disk"_s));
+    EXPECT_THROW(store.SaveSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"7"_s),
+                 std::runtime_error);
+    EXPECT_EQ(FileBytes(ini), edited);
+
+    disk.Fill(4);
+    store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"0"_s);
+    EXPECT_EQ(FileBytes(ini), edited + "Hide%20Answers=0\n");
+}
+
+TEST(SettingsTest, AnyTextReadsBackAsSavedAndOtherLinesStay) {
+    TestFolder folder;
+    const QStringList values{QString(),
+                             u" lead"_s,
+                             u"trail "_s,
+                             u"@at"_s,
+                             u"@@two"_s,
+                             u"a;b"_s,
+                             u"a,b"_s,
+                             u"a=b"_s,
+                             u"quote\"d"_s,
+                             u"back\\slash"_s,
+                             u"line\r\nbreak"_s,
+                             u"tab\there"_s,
+                             u"\x01"
+                             "a\x02"_s,
+                             u"caf\u00e9 \u20ac \U0001F600"_s,
+                             u"[section]"_s,
+                             u"%20"_s,
+                             u"; note"_s,
+                             QString(QChar(0)) + u"7"_s};
+    IniSettingsStore store(folder.Folder());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        store.SaveSetting(SettingsApplication, SettingsSection, u"key %1"_s.arg(i), values[i]);
+    }
+    store.Refresh();
+    IniSettingsStore reopened(folder.Folder());
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"key %1"_s.arg(i), {}),
+                  values[i])
+            << i;
+    }
+
+    const QByteArray before =
+        "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=5\nstray\nText1=6\n\n[Z]\nx=1";
+    EXPECT_EQ(WithIniValue(before, SettingsSection, u"Text1"_s, u"9"_s),
+              "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=9\nstray\nText1=9\n\n"
+              "[Z]\nx=1\n");
+    EXPECT_EQ(WithIniValue(before, SettingsSection, u"Hide Answers"_s, u"0"_s),
+              "; note\n[Other]\nText1=1\n\n[Quorvane%20Software]\nText1=5\nstray\nText1=6\n"
+              "Hide%20Answers=0\n\n[Z]\nx=1\n");
+    EXPECT_EQ(WithIniValue("[Other]\nx=1\n", SettingsSection, u"Text1"_s, u"50"_s),
+              "[Other]\nx=1\n\n[Quorvane%20Software]\nText1=50\n");
+    EXPECT_EQ(WithIniValue("\xef\xbb\xbf[Quorvane%20Software] ; mine\nText1=5", SettingsSection,
+                           u"Text1"_s, u"9"_s),
+              "\xef\xbb\xbf[Quorvane%20Software] ; mine\nText1=9\n");
+}
+
+TEST(SettingsTest, OwnWriteIsSeenEvenWhenTheClockDoesNotTellTheFilesApart) {
+    TestFolder folder;
+    IniSettingsStore store(folder.Folder());
+    const auto save = [&store](const QString& value) {
+        store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, value);
+    };
+    const QString ini = folder.Path(u"Tarvellan.ini"_s);
+    save(u"0"_s);
+    store.Refresh();
+    const QDateTime modified = QFileInfo(ini).lastModified();
+    save(u"1"_s);  // the same length: Qt's copy can tell only by the time, here made the same
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    store.Refresh();
+    EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, {}),
+              u"1"_s);
+}
+
+TEST(SettingsTest, IniValuesSurviveANewStoreAndNumbersReadStrictly) {
+    QTemporaryDir folder;
+    {
+        IniSettingsStore store(folder.path());
+        EXPECT_EQ(store.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"50"_s),
+                  u"50"_s);
+        store.SaveSetting(SettingsApplication, SettingsSection, u"Text1"_s, QString());
+        store.SaveSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"0"_s);
+    }
+    IniSettingsStore reopened(folder.path());
+    EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"Text1"_s, u"50"_s),
+              QString());
+    EXPECT_EQ(reopened.GetSetting(SettingsApplication, SettingsSection, u"Hide Answers"_s, u"1"_s),
+              u"0"_s);
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"Tarvellan.ini"_s)));
+
+    EXPECT_EQ(SettingAsNumber(u"k"_s, u" 2 "_s), 2.0);
+    EXPECT_EQ(SettingAsNumber(u"k"_s, u"0.0"_s), 0.0);
+    for (const char* bad : {"", "abc", "1,00", "0x1"}) {
+        EXPECT_THROW(SettingAsNumber(u"k"_s, QString::fromLatin1(bad)), std::runtime_error) << bad;
+    }
+}
+
+}  // namespace

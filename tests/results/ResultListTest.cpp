@@ -1,0 +1,64 @@
+// The result list as a model, and the riddle text its rows show.
+#include "results/ResultList.h"
+#include "results/RiddleText.h"
+
+#include <QAbstractItemModelTester>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(RiddleTextTest, TwoBlanksBreakTheLine) {
+    EXPECT_EQ(RiddleLines(u"A  B   C"_s), u"A\r\nB\r\nC"_s);
+    EXPECT_EQ(RiddleLines(u"A  B    C  "_s), u"A\r\nB\r\nC"_s);
+    EXPECT_EQ(RiddleLines(u"one line only"_s), u"one line only"_s);
+    EXPECT_EQ(RiddleLines(u"   "_s), QString());
+    EXPECT_EQ(RiddleLines(u"keeps\ttabs\nand breaks"_s), u"keeps\ttabs\nand breaks"_s);
+    EXPECT_EQ(TrimBlanks(u" \tx\n "_s), u"\tx\n"_s);
+}
+
+TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
+    ResultList list;
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    list.AddColumn(u"Riddles"_s);
+    list.AddColumn(u"Answers"_s);
+    for (const char* text : {"first", "second", "third"}) {
+        list.AddRow(QString::fromLatin1(text));
+    }
+    list.SetSubItem(2, 1, u"answer two"_s);
+    list.SetSubItem(3, 2, u"beyond the columns"_s);
+    EXPECT_EQ(list.SubItem(1, 1), QString());
+    EXPECT_EQ(list.SubItem(3, 1), QString());
+    EXPECT_FALSE(list.Ticked(1) || list.Ticked(2) || list.Ticked(3));
+    EXPECT_EQ(list.SubItemCount(3), 2);
+    list.SetSubItem(1, 1, u"caf\u00e9, \u00fcber"_s);
+    EXPECT_EQ(list.SubItem(1, 1), u"caf\u00e9, \u00fcber"_s);
+    EXPECT_EQ(list.Text(1), u"first"_s);
+
+    EXPECT_TRUE(list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(list.Ticked(2));
+    list.RemoveRow(1);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Text(1), u"second"_s);
+    EXPECT_TRUE(list.Ticked(1));
+    EXPECT_EQ(list.data(list.index(0, 1), Qt::DisplayRole).toString(), u"answer two"_s);
+    // One line per row on screen; the row keeps its line breaks.
+    list.AddRow(u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
+    list.SetSubItem(3, 1, u"\nanswer"_s);
+    EXPECT_EQ(list.data(list.index(2, 0), Qt::DisplayRole).toString(), u"one two three four  "_s);
+    EXPECT_EQ(list.data(list.index(2, 1), Qt::DisplayRole).toString(), u" answer"_s);
+    EXPECT_EQ(list.Text(3), u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
+    list.RemoveRow(3);
+    list.SetAllTicked(true);
+    EXPECT_TRUE(list.Ticked(2));
+    EXPECT_THROW(list.RemoveRow(3), std::out_of_range);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
+}
+
+}  // namespace
