@@ -2,6 +2,7 @@
 #include "store/RiddleFile.h"
 #include "tools/RiddleCommands.h"
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +20,8 @@ constexpr const char* Usage =
     "  dump FILE.mdb [--password P]         print a riddle file as text\n"
     "  generate COUNT OUT.mdb [--seed S]    make a riddle file of COUNT synthetic riddles\n"
     "\n"
-    "Run quorvane-riddles COMMAND --help for the details of one command.\n";
+    "Run quorvane-riddles COMMAND --help for the details of one command, and\n"
+    "quorvane-riddles --version for the version.\n";
 
 constexpr const char* MakeHelp =
     "Usage: quorvane-riddles make IN.tsv OUT.mdb [--password P]\n"
@@ -63,21 +65,27 @@ class UsageError final : public std::runtime_error {
 };
 
 Arguments Parse(const QStringList& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Tells how to use the tool or a command."));
+    const QCommandLineOption password(QStringLiteral("password"),
+                                      QStringLiteral("The key of the riddle file."),
+                                      QStringLiteral("P"));
+    const QCommandLineOption seed(QStringLiteral("seed"),
+                                  QStringLiteral("The seed of generated riddles."),
+                                  QStringLiteral("S"));
+    parser.addOptions({help, password, seed});
+    if (!parser.parse(QStringList{QStringLiteral("quorvane-riddles")} + args)) {
+        throw UsageError(parser.errorText().toStdString());
+    }
     Arguments parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--help" || arg == u"-h") {
-            parsed.help = true;
-        } else if (arg == u"--password" || arg == u"--seed") {
-            if (i + 1 == args.size()) {
-                throw UsageError(arg.toStdString() + " needs a value");
-            }
-            (arg == u"--password" ? parsed.password : parsed.seed) = args[++i];
-        } else if (arg.startsWith(u"--")) {
-            throw UsageError("unknown option " + arg.toStdString());
-        } else {
-            parsed.positional.append(arg);
-        }
+    parsed.positional = parser.positionalArguments();
+    parsed.help = parser.isSet(help);
+    if (parser.isSet(password)) {
+        parsed.password = parser.value(password);
+    }
+    if (parser.isSet(seed)) {
+        parsed.seed = parser.value(seed);
     }
     return parsed;
 }
@@ -140,6 +148,10 @@ int main(int argc, char** argv) {
     if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h") {
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args[0] == u"--version" || args[0] == u"-v") {
+        std::printf("quorvane-riddles %s\n", QUORVANE_VERSION);
+        return 0;
     }
     const QString command = args.takeFirst();
     try {

@@ -93,6 +93,10 @@ TEST_F(RiddleToolTest, OtherPasswordCrLfLinesAndMissingInputs) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, missing + u": no such file"_s);
     EXPECT_NE(RiddleTool({u"make"_s, Tsv("1\ta\tb\n")}).status, 0);
+    EXPECT_EQ(RiddleTool({u"dump"_s, Out(), u"--colour"_s}).status, 2);
+    const ToolRun version = RiddleTool({u"--version"_s});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith("quorvane-riddles ")) << version.out.toStdString();
 }
 
 TEST_F(RiddleToolTest, GenerateIsDeterministicForASeed) {
