@@ -20,14 +20,30 @@ endforeach()
 install(FILES "${PROJECT_SOURCE_DIR}/ui/icons/quorvane.svg"
         DESTINATION share/icons/hicolor/scalable/apps)
 
+# What Debian wants of every package: a copyright file and a changelog, compressed.
+set(QUORVANE_DOC_FOLDER "share/doc/quorvane")
+install(FILES "${PROJECT_SOURCE_DIR}/data/debian/copyright" DESTINATION "${QUORVANE_DOC_FOLDER}")
+add_custom_command(
+  OUTPUT "${PROJECT_BINARY_DIR}/changelog.gz"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/data/debian/changelog"
+          "${PROJECT_BINARY_DIR}/changelog"
+  COMMAND gzip -9nf "${PROJECT_BINARY_DIR}/changelog"
+  DEPENDS "${PROJECT_SOURCE_DIR}/data/debian/changelog"
+  VERBATIM)
+add_custom_target(package_changelog ALL DEPENDS "${PROJECT_BINARY_DIR}/changelog.gz")
+install(FILES "${PROJECT_BINARY_DIR}/changelog.gz" DESTINATION "${QUORVANE_DOC_FOLDER}")
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvane)
 set(CPACK_PACKAGE_VENDOR "Quorvane Software")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Read riddles and practise answering them")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quorvane keeps riddles in a password-protected riddle file. Its browser lists\nrandom riddles or all of them with their answers; its quiz shows one riddle at\na time and judges typed guesses. Both export what you did to a text file or a\nspreadsheet.")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CONTACT "Quorvane Software <support@quorvane.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 include(CPack)
