@@ -3,6 +3,7 @@
 
 #include "kit/ApplicationTitle.h"
 #include "kit/ErrorReport.h"
+#include "store/Connection.h"
 #include "store/RiddleFile.h"
 #include "ui/ProgramIcon.h"
 #include "ui/WindowAppearance.h"

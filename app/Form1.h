@@ -2,8 +2,6 @@
 #pragma once
 
 #include "kit/Files.h"
-#include "kit/Seams.h"
-#include "store/Connection.h"
 #include "ui/SkinFramework.h"
 #include "ui/WindowPointer.h"
 
@@ -12,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+class Connection;
+class Messages;
+class ProcessControl;
 class QPushButton;
 
 class Form1 final : public QWidget {

@@ -6,6 +6,7 @@
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
 #include "results/ResultListView.h"
+#include "store/Connection.h"
 #include "store/RiddleFile.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 #include "app/DesktopServices.h"
 #include "bench/RiddleFiles.h"
 #include "browser/Form3.h"
+#include "store/Connection.h"
 #include "store/RiddleFile.h"
 #include "tests/support/FakePlatform.h"
 

@@ -4,6 +4,7 @@
 #include "browser/AnswerVisibility.h"
 #include "browser/BrowserLoading.h"
 #include "kit/ApplicationTitle.h"
+#include "kit/Settings.h"
 #include "results/ResultListView.h"
 #include "results/RiddleText.h"
 #include "store/RecordSet.h"

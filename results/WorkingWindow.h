@@ -5,9 +5,7 @@
 #include "kit/ErrorReport.h"
 #include "kit/Files.h"
 #include "kit/Seams.h"
-#include "kit/Settings.h"
 #include "results/ResultList.h"
-#include "store/Connection.h"
 #include "ui/WindowPointer.h"
 
 #include <QPointer>
@@ -15,7 +13,9 @@
 
 #include <functional>
 
+class Connection;
 class ResultListView;
+class SettingsStore;
 class SpreadsheetProvider;
 
 // What the main window hands each working window it opens.

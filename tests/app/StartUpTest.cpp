@@ -1,6 +1,7 @@
 // The main window's start-up against riddle files that are missing, broken or fine.
 #include "app/Form1.h"
 #include "kit/ApplicationTitle.h"
+#include "store/Connection.h"
 #include "store/RiddleFile.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "results/WorkingWindow.h"
+#include "store/Connection.h"
 #include "store/RiddleFile.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"
