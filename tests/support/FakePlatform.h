@@ -1,16 +1,20 @@
-// Stand-ins for the message boxes and the process end, so handlers run headless.
+// Stand-ins for every seam the logic takes, so handlers run headless; the benchmarks use them too.
 #pragma once
 
 #include "export/Spreadsheet.h"
 #include "kit/Seams.h"
+#include "kit/Settings.h"
 #include "quiz/RandomSource.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
-
-#include <QString>
-#include <QStringList>
 
 class FakeMessages final : public Messages {
 public:
@@ -54,17 +58,11 @@ public:
     int ends = 0;
 };
 
-#include "kit/Settings.h"
-
-#include <QMap>
-#include <QObject>
-
 // Settings kept in memory; every write is also recorded in order.
 class FakeSettings final : public SettingsStore {
 public:
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override {
-        ++reads;
         return values.value(application + u'/' + section + u'/' + key, defaultValue);
     }
     void SaveSetting(const QString& application, const QString& section, const QString& key,
@@ -72,7 +70,7 @@ public:
         values[application + u'/' + section + u'/' + key] = value;
         writes.append(key + u'=' + value);
     }
-    void Refresh() override { ++refreshes; }
+    void Refresh() override {}
     void Set(const QString& key, const QString& value) {
         values[SettingsApplication + u'/' + SettingsSection + u'/' + key] = value;
     }
@@ -82,8 +80,6 @@ public:
 
     QMap<QString, QString> values;
     QStringList writes;
-    int reads = 0;
-    int refreshes = 0;
 };
 
 // Answers each save dialog with the next queued name (empty: cancelled) and records what the
@@ -153,7 +149,6 @@ class FakeSpreadsheets final : public SpreadsheetProvider {
 public:
     bool Available() override { return installed; }
     std::unique_ptr<SpreadsheetApplication> Create() override {
-        ++created;
         if (!installed) {
             throw std::runtime_error("no spreadsheet program");
         }
@@ -161,7 +156,6 @@ public:
     }
     bool installed = true;
     bool givesNone = false;
-    int created = 0;
     FakeSpreadsheet::Log log;
 };
 
