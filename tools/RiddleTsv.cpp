@@ -27,9 +27,69 @@ std::optional<qint64> WholeNumber(const QString& text) {
     return value;
 }
 
-std::optional<QString> FieldValue(const QString& field) {
+// A field as the riddle holds it: \N alone is null; \t, \r, \n and \\ stand for TAB, CR, LF
+// and a backslash, and any other backslash is a mistake, so that no text is misread silently.
+std::optional<QString> FieldValue(const QString& field, const QString& path, qint64 line) {
     if (field == TsvNull) {
         return std::nullopt;
+    }
+    QString value;
+    value.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] != u'\\') {
+            value += field[i];
+            continue;
+        }
+        if (++i == field.size()) {
+            Fail(
+                path, line,
+                QStringLiteral("a backslash ends the field \"%1\"; write \\\\ for one").arg(field));
+        }
+        switch (field[i].unicode()) {
+            case u't':
+                value += u'\t';
+                break;
+            case u'r':
+                value += u'\r';
+                break;
+            case u'n':
+                value += u'\n';
+                break;
+            case u'\\':
+                value += u'\\';
+                break;
+            default:
+                Fail(path, line,
+                     QStringLiteral("\"\\%1\" is not an escape; write \\t, \\r, \\n or \\\\")
+                         .arg(field[i]));
+        }
+    }
+    return value;
+}
+
+QString EscapedField(const std::optional<QString>& value) {
+    if (!value) {
+        return TsvNull;
+    }
+    QString field;
+    field.reserve(value->size());
+    for (const QChar c : *value) {
+        switch (c.unicode()) {
+            case u'\t':
+                field += QStringLiteral("\\t");
+                break;
+            case u'\r':
+                field += QStringLiteral("\\r");
+                break;
+            case u'\n':
+                field += QStringLiteral("\\n");
+                break;
+            case u'\\':
+                field += QStringLiteral("\\\\");
+                break;
+            default:
+                field += c;
+        }
     }
     return field;
 }
@@ -85,7 +145,8 @@ void ReadRiddleTsv(const QString& path, const std::function<void(const RiddleRec
                      .arg(*id)
                      .arg(previous->second));
         }
-        add(RiddleRecord{*id, FieldValue(fields[1]), FieldValue(fields[2])});
+        add(RiddleRecord{*id, FieldValue(fields[1], path, lineNumber),
+                         FieldValue(fields[2], path, lineNumber)});
     }
     if (file.error() != QFileDevice::NoError) {
         throw std::runtime_error(
@@ -96,5 +157,5 @@ void ReadRiddleTsv(const QString& path, const std::function<void(const RiddleRec
 QString RiddleTsvLine(const RiddleRecord& record) {
     return QStringLiteral("%1\t%2\t%3")
         .arg(record.id)
-        .arg(record.riddle.value_or(TsvNull), record.answer.value_or(TsvNull));
+        .arg(EscapedField(record.riddle), EscapedField(record.answer));
 }

@@ -16,5 +16,6 @@ inline const QString TsvNull = QStringLiteral("\\N");
 // std::runtime_error with the text "FILE:LINE: reason".
 void ReadRiddleTsv(const QString& path, const std::function<void(const RiddleRecord&)>& add);
 
-// One line, without its line end, as ReadRiddleTsv reads it back.
+// One line, without its line end, as ReadRiddleTsv reads it back: TAB, CR, LF and backslash in
+// a text are written \t, \r, \n and \\, and a null is \N.
 QString RiddleTsvLine(const RiddleRecord& record);

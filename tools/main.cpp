@@ -29,8 +29,9 @@ constexpr const char* MakeHelp =
     "Makes the encrypted riddle file OUT.mdb from IN.tsv, a UTF-8 text file with one riddle a\n"
     "line: a whole-number id, the riddle and the answer, separated by TAB. The first line may be\n"
     "the header id<TAB>riddle<TAB>answer. A field that is exactly \\N is null; two blanks in a\n"
-    "riddle start a new line when it is shown. Empty lines are skipped; CR LF and LF both end a\n"
-    "line. A malformed line stops the tool with FILE:LINE: reason and exit status 1, and no\n"
+    "riddle start a new line when it is shown. \\t, \\r, \\n and \\\\ stand for TAB, CR, LF and\n"
+    "a backslash; any other backslash is an error. Empty lines are skipped; CR LF and LF both end\n"
+    "a line. A malformed line stops the tool with FILE:LINE: reason and exit status 1, and no\n"
     "output is left behind; an existing OUT.mdb is replaced only by a complete new file.\n"
     "\n"
     "  --password P   key the file with P instead of the program's own password\n";
@@ -39,7 +40,7 @@ constexpr const char* DumpHelp =
     "Usage: quorvane-riddles dump FILE.mdb [--password P]\n"
     "\n"
     "Prints the header line and every riddle of FILE.mdb as TAB-separated text in id order,\n"
-    "null values as \\N: the format that make reads.\n"
+    "null values as \\N and TAB, CR, LF and backslash escaped: the format that make reads.\n"
     "\n"
     "  --password P   open the file with P instead of the program's own password\n";
 

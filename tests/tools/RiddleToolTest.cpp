@@ -49,6 +49,21 @@ TEST_F(RiddleToolTest, MakeThenDumpGivesTheInputBack) {
               "7\t\\N\t\n");
 }
 
+TEST_F(RiddleToolTest, EscapedTextsSurviveDumpThenMake) {
+    // TAB, CR, LF, a backslash, the two characters \n as text, a lone \N as text, and a null.
+    const QByteArray text =
+        "id\triddle\tanswer\n"
+        "1\tone\\ttab\\rcr\\nlf\tback\\\\slash\n"
+        "2\tnot a break: \\\\n\t\\\\N\n"
+        "3\t\\N\tanswer\n";
+    ASSERT_EQ(RiddleTool({u"make"_s, Tsv(text), Out()}).status, 0);
+    const QByteArray dumped = RiddleTool({u"dump"_s, Out()}).out;
+    EXPECT_EQ(dumped, text);
+    const QString again = folder.Path(u"again.mdb"_s);
+    ASSERT_EQ(RiddleTool({u"make"_s, folder.WriteBytes(u"dumped.tsv"_s, dumped), again}).status, 0);
+    EXPECT_EQ(RiddleTool({u"dump"_s, again}).out, dumped);
+}
+
 TEST_F(RiddleToolTest, MalformedLineStopsWithItsNumberAndLeavesNoFile) {
     struct Case {
         QByteArray text;
@@ -61,6 +76,9 @@ TEST_F(RiddleToolTest, MalformedLineStopsWithItsNumberAndLeavesNoFile) {
         {"1\ta\tb\n1.5\ta\tb\n", 2, "not a whole number"},
         {"4\ta\tb\n5\tc\td\n4\te\tf\n", 3, "the id 4 was already used on line 1"},
         {"1\ta\tb\n2\t\xff\tb\n", 2, "not valid UTF-8"},
+        {"1\ta\\x\tb\n", 1, "\"\\x\" is not an escape"},
+        {"1\ta\\\tb\n", 1, "a backslash ends the field"},
+        {"1\ta\tb\\N\n", 1, "\"\\N\" is not an escape"},
     };
     for (const Case& c : cases) {
         const QString in = Tsv(c.text);
