@@ -2,7 +2,12 @@
 #include "store/Connection.h"
 
 #include "store/ConnectionString.h"
+#include "store/DatabaseHeader.h"
 #include "store/StoreError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <chrono>
 #include <random>
@@ -13,6 +18,22 @@ quint64 FreshSeed() {
     static std::random_device device;
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     return (static_cast<quint64>(device()) << 32) ^ device() ^ static_cast<quint64>(now);
+}
+
+// Another kind of database is named, rather than reported as a file with the wrong password.
+void RefuseOtherDatabases(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return;  // the riddle file's own opening says what is wrong, without waiting on a FIFO
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const DatabaseKind kind = KindOfDatabase(file.read(4096));
+    if (kind != DatabaseKind::Other) {
+        throw StoreError(QStringLiteral("The riddle file %1 is %2, which this program cannot read.")
+                             .arg(QDir::toNativeSeparators(path), DatabaseKindName(kind)));
+    }
 }
 
 }  // namespace
@@ -28,6 +49,7 @@ void Connection::Open(const QString& connectionString) {
         throw StoreError(QStringLiteral("The connection to the riddle file is already open."));
     }
     const ConnectionSettings settings = ParseConnectionString(connectionString);
+    RefuseOtherDatabases(settings.dataSource);
     table_ = std::make_shared<RiddleTable>(settings.dataSource, settings.password, seeds_);
 }
 

@@ -186,6 +186,15 @@ TEST_F(BrokenFileTest, NotADatabase) {
     ExpectRefused(folder.WriteBytes(u"r.mdb"_s, text), "not a riddle file");
 }
 
+TEST_F(BrokenFileTest, OtherDatabasesAreNamed) {
+    const QString samples = QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/");
+    ExpectRefused(samples + u"riddles-jet4.mdb"_s, "is an Access 2000 to 2003 database (Jet 4)");
+    ExpectRefused(samples + u"db2007-enc.accdb"_s, "is an Access 2007 or later database");
+    const QString plain = folder.WriteBytes(
+        u"plain.mdb"_s, QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0'));
+    ExpectRefused(plain, "is an unencrypted SQLite database");
+}
+
 TEST_F(BrokenFileTest, ZeroLengthFileHasNoTable) {
     ExpectRefused(folder.WriteBytes(u"r.mdb"_s, {}), "has no table tblRiddles");
 }
