@@ -2,7 +2,7 @@
 # itself, a launcher on the PATH, the desktop entry, icons and AppStream metadata; and a .deb.
 set(QUORVANE_PROGRAM_FOLDER "lib/quorvane")
 
-install(TARGETS quorvane RUNTIME DESTINATION "${QUORVANE_PROGRAM_FOLDER}")
+install(TARGETS quorvane quorvane-legacy-reader RUNTIME DESTINATION "${QUORVANE_PROGRAM_FOLDER}")
 install(FILES "${PROJECT_BINARY_DIR}/bin/dbRiddles.mdb" "${PROJECT_SOURCE_DIR}/data/HAND-M.CUR"
         DESTINATION "${QUORVANE_PROGRAM_FOLDER}")
 install(FILES "${PROJECT_SOURCE_DIR}/data/skin/o.cjs" DESTINATION "${QUORVANE_PROGRAM_FOLDER}/x")

@@ -1,0 +1,96 @@
+// The reader's stream: 'R' and three fields per row (0 for null, or 1, a 4-byte little-endian
+// length and UTF-8), then 'E'. Anything else, or a stream cut short, means a damaged file.
+#include "store/LegacyFile.h"
+
+#include "store/StoreError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QtEndian>
+
+namespace {
+
+constexpr int Columns = 3;
+
+[[noreturn]] void Damaged(const QString& path) {
+    throw StoreError(
+        QStringLiteral("The riddle file %1 is damaged.").arg(QDir::toNativeSeparators(path)));
+}
+
+std::vector<LegacyRow> ParseRows(const QByteArray& stream, const QString& path) {
+    std::vector<LegacyRow> rows;
+    qsizetype at = 0;
+    const auto need = [&](qsizetype count) {
+        if (stream.size() - at < count) {
+            Damaged(path);
+        }
+    };
+    while (need(1), stream[at] == 'R') {
+        ++at;
+        std::optional<QString> fields[Columns];
+        for (std::optional<QString>& field : fields) {
+            need(1);
+            if (stream[at++] == 0) {
+                continue;
+            }
+            need(4);
+            const auto length =
+                static_cast<qsizetype>(qFromLittleEndian<quint32>(stream.constData() + at));
+            at += 4;
+            need(length);
+            field = QString::fromUtf8(stream.constData() + at, length);
+            at += length;
+        }
+        rows.push_back({fields[0], fields[1], fields[2]});
+    }
+    if (stream[at] != 'E' || at + 1 != stream.size()) {
+        Damaged(path);
+    }
+    return rows;
+}
+
+}  // namespace
+
+QString LegacyReaderBesideProgram() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/quorvane-legacy-reader");
+}
+
+std::vector<LegacyRow> ReadLegacyRiddles(const QString& readerPath, const QString& path,
+                                         int silenceMs) {
+    QProcess reader;
+    reader.setProgram(readerPath);
+    reader.setArguments({path});
+    reader.setProcessChannelMode(QProcess::SeparateChannels);
+    reader.start(QIODevice::ReadOnly);
+    if (!reader.waitForStarted()) {
+        throw StoreError(QStringLiteral("The reader of Access files, %1, cannot be started: %2")
+                             .arg(QDir::toNativeSeparators(readerPath), reader.errorString()));
+    }
+    QByteArray stream;
+    while (reader.state() != QProcess::NotRunning) {
+        if (!reader.waitForReadyRead(silenceMs) && reader.state() != QProcess::NotRunning) {
+            reader.kill();
+            reader.waitForFinished();
+            Damaged(path);
+        }
+        stream += reader.readAllStandardOutput();
+    }
+    stream += reader.readAllStandardOutput();
+    if (reader.exitStatus() != QProcess::NormalExit) {
+        Damaged(path);
+    }
+    switch (reader.exitCode()) {
+        case 0:
+            return ParseRows(stream, path);
+        case 3:
+            throw StoreError(QStringLiteral("The riddle file %1 has no table tblRiddles.")
+                                 .arg(QDir::toNativeSeparators(path)));
+        case 4:
+            throw StoreError(
+                QStringLiteral("The table tblRiddles in %1 has fewer than three columns.")
+                    .arg(QDir::toNativeSeparators(path)));
+        default:
+            Damaged(path);
+    }
+}

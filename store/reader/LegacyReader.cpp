@@ -1,0 +1,132 @@
+// quorvane-legacy-reader: streams the riddles of an Access (Jet) file to standard output, so that
+// the program reads such files without ever running the library that parses them in its own
+// process, where a damaged file could crash it.
+//
+// Usage: quorvane-legacy-reader FILE
+// Output, for each row of tblRiddles: the byte 'R', then for each of the table's first three
+// columns a byte 0 (null) or 1, and for 1 a 4-byte little-endian length and that many bytes of
+// UTF-8 text. After the last row the byte 'E'. A failure prints one line on standard error and
+// ends with a status of its own: 2 the file cannot be opened, 3 no table tblRiddles, 4 fewer than
+// three columns, 5 the reading end is gone, 6 a row cannot be read, 7 a text is too long.
+// glib first: mdbtools.h wraps what it includes in extern "C", which C++ parts of glib refuse.
+#include <glib.h>
+#include <mdbtools.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int Columns = 3;
+constexpr size_t TextLimit = 1 << 20;
+
+void Put(const void* bytes, size_t size) {
+    if (std::fwrite(bytes, 1, size, stdout) != size) {
+        std::exit(5);  // the reading end is gone: nothing is left to tell
+    }
+}
+
+void PutField(const char* text) {
+    if (text == nullptr) {
+        Put("\0", 1);
+        return;
+    }
+    const auto size = static_cast<std::uint32_t>(std::strlen(text));
+    const unsigned char length[4] = {
+        static_cast<unsigned char>(size), static_cast<unsigned char>(size >> 8),
+        static_cast<unsigned char>(size >> 16), static_cast<unsigned char>(size >> 24)};
+    Put("\1", 1);
+    Put(length, sizeof length);
+    Put(text, size);
+}
+
+int Fail(int status, const char* message) {
+    std::fprintf(stderr, "%s\n", message);
+    return status;
+}
+
+// Writes every row, then the end mark.
+int WriteTable(MdbHandle* mdb, MdbTableDef* table) {
+    mdb_rewind_table(table);
+    std::vector<MdbField> fields(table->num_cols);
+    while (mdb_fetch_row(table)) {
+        // Cracking the row again marks its null fields, which the library's bound columns show
+        // as empty text.
+        int start = 0;
+        size_t size = 0;
+        if (mdb_find_row(mdb, static_cast<int>(table->cur_row) - 1, &start, &size) != 0 ||
+            mdb_crack_row(table, start, size, fields.data()) < Columns) {
+            return Fail(6, "a row of tblRiddles cannot be read");
+        }
+        Put("R", 1);
+        for (int i = 0; i < Columns; ++i) {
+            const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+            // The cracked fields come in the row's own order, each naming its column.
+            const MdbField* found = nullptr;
+            for (const MdbField& candidate : fields) {
+                if (candidate.colnum == i) {
+                    found = &candidate;
+                }
+            }
+            if (found == nullptr) {
+                return Fail(6, "a row of tblRiddles cannot be read");
+            }
+            const MdbField& field = *found;
+            if (field.is_null) {
+                PutField(nullptr);
+                continue;
+            }
+            char* text =
+                mdb_col_to_string(mdb, mdb->pg_buf, field.start, column->col_type, field.siz);
+            if (text != nullptr && std::strlen(text) + 1 >= TextLimit) {
+                g_free(text);
+                return Fail(7, "a text of tblRiddles is longer than 1 MB");
+            }
+            PutField(text != nullptr ? text : "");
+            g_free(text);
+        }
+    }
+    Put("E", 1);
+    return std::fflush(stdout) == 0 ? 0 : 5;
+}
+
+// Reads the table and writes its rows; returns the exit status.
+int WriteRows(MdbHandle* mdb) {
+    if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
+        return Fail(2, "the file cannot be opened as an Access database");
+    }
+    char name[] = "tblRiddles";
+    MdbTableDef* table = mdb_read_table_by_name(mdb, name, MDB_TABLE);
+    if (table == nullptr) {
+        return Fail(3, "the file has no table tblRiddles");
+    }
+    int status = 0;
+    if (mdb_read_columns(table) == nullptr || table->num_cols < Columns) {
+        status = Fail(4, "the table tblRiddles has fewer than three columns");
+    } else {
+        status = WriteTable(mdb, table);
+    }
+    mdb_free_tabledef(table);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        return Fail(1, "Usage: quorvane-legacy-reader FILE");
+    }
+    MdbHandle* mdb = mdb_open(argv[1], MDB_NOFLAGS);
+    if (mdb == nullptr) {
+        return Fail(2, "the file cannot be opened as an Access database");
+    }
+    // The library cuts every text to this many bytes; a riddle of 65,535 characters, the most an
+    // Access text box takes, needs less than 200 KB.
+    mdb_set_bind_size(mdb, TextLimit);
+    const int status = WriteRows(mdb);
+    mdb_close(mdb);
+    return status;
+}
