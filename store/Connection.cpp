@@ -3,6 +3,7 @@
 
 #include "store/ConnectionString.h"
 #include "store/DatabaseHeader.h"
+#include "store/RiddleTable.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -57,7 +58,7 @@ void Connection::Close() {
     table_.reset();
 }
 
-std::shared_ptr<RiddleTable> Connection::Table() const {
+std::shared_ptr<RiddleSource> Connection::Table() const {
     if (!table_) {
         throw StoreError(
             QStringLiteral("The riddle file is not open, so no riddles can be read from it."));

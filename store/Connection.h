@@ -1,7 +1,7 @@
 // The program's one connection to its riddle file.
 #pragma once
 
-#include "store/RiddleTable.h"
+#include "store/RiddleSource.h"
 
 #include <memory>
 
@@ -19,9 +19,9 @@ public:
     void Close();
 
     // The open riddle file for a record set; throws StoreError when the connection is closed.
-    std::shared_ptr<RiddleTable> Table() const;
+    std::shared_ptr<RiddleSource> Table() const;
 
 private:
     SeedSource seeds_;
-    std::shared_ptr<RiddleTable> table_;
+    std::shared_ptr<RiddleSource> table_;
 };

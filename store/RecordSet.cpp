@@ -19,10 +19,8 @@ void RecordSet::Open(const QString& sql, Connection& connection, int cursorType,
     position_ = 0;
     try {
         if (query.kind == RiddleQuery::Kind::AllRiddles) {
-            scan_.emplace(table_->ScanAll());
-            if (scan_->Step()) {
-                row_ = RiddleTable::CurrentRow(*scan_);
-            }
+            scan_ = table_->ScanAll();
+            row_ = scan_->Next();
         } else {
             keys_ = table_->RandomKeys(query.count);
             LoadKeyedRow();
@@ -69,10 +67,7 @@ void RecordSet::MoveNext() {
     RequireRow();
     ++position_;
     if (scan_) {
-        row_.reset();
-        if (scan_->Step()) {
-            row_ = RiddleTable::CurrentRow(*scan_);
-        }
+        row_ = scan_->Next();
     } else {
         LoadKeyedRow();
     }

@@ -1,7 +1,7 @@
 // A read-only, static cursor over the rows one query returns.
 #pragma once
 
-#include "store/RiddleTable.h"
+#include "store/RiddleSource.h"
 
 #include <QString>
 #include <QVariant>
@@ -46,10 +46,10 @@ private:
     void SwitchToKeys();
     void LoadKeyedRow();
 
-    std::shared_ptr<RiddleTable> table_;
+    std::shared_ptr<RiddleSource> table_;
     // A full read steps through the table; a positioned read, a count or a random selection
     // works on a list of row keys instead.
-    std::optional<sqlcipher::Statement> scan_;
+    std::unique_ptr<RiddleScan> scan_;
     std::shared_ptr<const RowKeys> keys_;
     qint64 position_ = 0;
     std::optional<RiddleRow> row_;

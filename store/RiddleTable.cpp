@@ -72,11 +72,10 @@ std::shared_ptr<const RowKeys> RiddleTable::Keys() {
     return keys_;
 }
 
-std::shared_ptr<const RowKeys> RiddleTable::RandomKeys(int count) {
-    const std::shared_ptr<const RowKeys> all = Keys();
-    const auto total = static_cast<qint64>(all->size());
+std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64 seed) {
+    const auto total = static_cast<qint64>(all.size());
     const qint64 wanted = std::min<qint64>(count, total);
-    std::mt19937_64 generator(seeds_());
+    std::mt19937_64 generator(seed);
 
     // A Fisher-Yates shuffle stopped after `wanted` steps; positions it has swapped are kept in
     // a map so that a small sample of a large table costs only the sample's size.
@@ -91,9 +90,13 @@ std::shared_ptr<const RowKeys> RiddleTable::RandomKeys(int count) {
         const qint64 j = std::uniform_int_distribution<qint64>(i, total - 1)(generator);
         const qint64 chosen = at(j);
         swapped[j] = at(i);
-        sample->push_back((*all)[static_cast<size_t>(chosen)]);
+        sample->push_back(all[static_cast<size_t>(chosen)]);
     }
     return sample;
+}
+
+std::shared_ptr<const RowKeys> RiddleTable::RandomKeys(int count) {
+    return SampleKeys(*Keys(), count, seeds_());
 }
 
 RiddleRow RiddleTable::Row(qint64 key) {
@@ -110,8 +113,26 @@ RiddleRow RiddleTable::Row(qint64 key) {
     return row;
 }
 
-sqlcipher::Statement RiddleTable::ScanAll() {
-    return db_.Prepare("SELECT * FROM tblRiddles ORDER BY rowid");
+namespace {
+
+class StatementScan final : public RiddleScan {
+public:
+    explicit StatementScan(sqlcipher::Statement statement) : statement_(std::move(statement)) {}
+    std::optional<RiddleRow> Next() override {
+        if (!statement_.Step()) {
+            return std::nullopt;
+        }
+        return RiddleTable::CurrentRow(statement_);
+    }
+
+private:
+    sqlcipher::Statement statement_;
+};
+
+}  // namespace
+
+std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
+    return std::make_unique<StatementScan>(db_.Prepare("SELECT * FROM tblRiddles ORDER BY rowid"));
 }
 
 RiddleRow RiddleTable::CurrentRow(const sqlcipher::Statement& statement) {

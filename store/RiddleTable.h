@@ -1,6 +1,7 @@
 // An open riddle file: reads tblRiddles by position, by key and in random samples.
 #pragma once
 
+#include "store/RiddleSource.h"
 #include "store/SqlCipher.h"
 
 #include <QVariant>
@@ -10,24 +11,20 @@
 #include <random>
 #include <vector>
 
-using RiddleRow = std::vector<QVariant>;
-using RowKeys = std::vector<qint64>;
-using SeedSource = std::function<quint64()>;
-
-class RiddleTable final {
+class RiddleTable final : public RiddleSource {
 public:
     // Opens the file read-only and checks that it holds a readable tblRiddles.
     RiddleTable(const QString& path, const QString& password, SeedSource seeds);
 
     // The keys of all rows in table order. Made once by one pass over the table and kept while
     // the file is unchanged, so that moving to row p costs one lookup instead of p reads.
-    std::shared_ptr<const RowKeys> Keys();
+    std::shared_ptr<const RowKeys> Keys() override;
 
     // At most count keys, uniformly chosen and in random order, from a generator seeded anew.
-    std::shared_ptr<const RowKeys> RandomKeys(int count);
+    std::shared_ptr<const RowKeys> RandomKeys(int count) override;
 
-    RiddleRow Row(qint64 key);
-    sqlcipher::Statement ScanAll();
+    RiddleRow Row(qint64 key) override;
+    std::unique_ptr<RiddleScan> ScanAll() override;
     static RiddleRow CurrentRow(const sqlcipher::Statement& statement);
 
 private:

@@ -43,11 +43,11 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
         throw std::runtime_error(QStringLiteral("%1: no such file").arg(path).toStdString());
     }
     RiddleTable table(path, password, [] { return quint64{0}; });
-    auto rows = table.ScanAll();
+    const std::unique_ptr<RiddleScan> rows = table.ScanAll();
     Write(out, TsvHeader);
-    while (rows.Step()) {
-        Write(out, RiddleTsvLine(RiddleRecord{rows.Int64(0), TextOrNull(rows.Value(1)),
-                                              TextOrNull(rows.Value(2))}));
+    while (const std::optional<RiddleRow> row = rows->Next()) {
+        Write(out, RiddleTsvLine(RiddleRecord{(*row)[0].toLongLong(), TextOrNull((*row)[1]),
+                                              TextOrNull((*row)[2])}));
     }
     if (std::fflush(out) != 0) {
         throw std::runtime_error("cannot write the output");

@@ -1,0 +1,35 @@
+// What a record set reads a riddle file through, whichever kind of file it is.
+#pragma once
+
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using RiddleRow = std::vector<QVariant>;
+using RowKeys = std::vector<qint64>;
+using SeedSource = std::function<quint64()>;
+
+// The rows of a full read, in table order.
+class RiddleScan {
+public:
+    virtual ~RiddleScan() = default;
+    // The next row, or nothing after the last.
+    virtual std::optional<RiddleRow> Next() = 0;
+};
+
+class RiddleSource {
+public:
+    virtual ~RiddleSource() = default;
+    // The keys of all rows in table order.
+    virtual std::shared_ptr<const RowKeys> Keys() = 0;
+    // At most count keys, uniformly chosen and in random order, from a generator seeded anew.
+    virtual std::shared_ptr<const RowKeys> RandomKeys(int count) = 0;
+    virtual RiddleRow Row(qint64 key) = 0;
+    virtual std::unique_ptr<RiddleScan> ScanAll() = 0;
+};
+
+// At most count of the keys, uniformly chosen and in random order, drawn with the seed.
+std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64 seed);
