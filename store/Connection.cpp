@@ -3,6 +3,8 @@
 
 #include "store/ConnectionString.h"
 #include "store/DatabaseHeader.h"
+#include "store/LegacyFile.h"
+#include "store/LegacyTable.h"
 #include "store/RiddleTable.h"
 #include "store/StoreError.h"
 
@@ -21,25 +23,20 @@ quint64 FreshSeed() {
     return (static_cast<quint64>(device()) << 32) ^ device() ^ static_cast<quint64>(now);
 }
 
-// Another kind of database is named, rather than reported as a file with the wrong password.
-void RefuseOtherDatabases(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
-        return;  // the riddle file's own opening says what is wrong, without waiting on a FIFO
-    }
+// The first page of the file; empty for anything that is not a regular file, whose own opening
+// says what is wrong without waiting on a FIFO.
+QByteArray Head(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        return {};
     }
-    const DatabaseKind kind = KindOfDatabase(file.read(4096));
-    if (kind != DatabaseKind::Other) {
-        throw StoreError(QStringLiteral("The riddle file %1 is %2, which this program cannot read.")
-                             .arg(QDir::toNativeSeparators(path), DatabaseKindName(kind)));
-    }
+    return file.read(4096);
 }
 
 }  // namespace
 
-Connection::Connection(SeedSource seeds) : seeds_(seeds ? std::move(seeds) : FreshSeed) {}
+Connection::Connection(SeedSource seeds, QString legacyReader)
+    : seeds_(seeds ? std::move(seeds) : FreshSeed), legacyReader_(std::move(legacyReader)) {}
 
 int Connection::State() const {
     return table_ ? 1 : 0;
@@ -50,8 +47,34 @@ void Connection::Open(const QString& connectionString) {
         throw StoreError(QStringLiteral("The connection to the riddle file is already open."));
     }
     const ConnectionSettings settings = ParseConnectionString(connectionString);
-    RefuseOtherDatabases(settings.dataSource);
-    table_ = std::make_shared<RiddleTable>(settings.dataSource, settings.password, seeds_);
+    const QString& path = settings.dataSource;
+    const QByteArray head = Head(path);
+    switch (const DatabaseKind kind = KindOfDatabase(head)) {
+        case DatabaseKind::Other:
+            table_ = std::make_shared<RiddleTable>(path, settings.password, seeds_);
+            return;
+        case DatabaseKind::Jet4: {
+            // The reader's library never asks for the password, so it is checked here: a file
+            // without one, or with the program's, opens.
+            if (const QString password = Jet4Password(head);
+                !password.isEmpty() && password != settings.password) {
+                throw StoreError(
+                    QStringLiteral("The riddle file %1 cannot be read: its password is "
+                                   "not the program's.")
+                        .arg(QDir::toNativeSeparators(path)));
+            }
+            // Its rows are read at the first query, not here.
+            table_ = std::make_shared<LegacyTable>(
+                path, legacyReader_.isEmpty() ? LegacyReaderBesideProgram() : legacyReader_,
+                seeds_);
+            return;
+        }
+        default:
+            // Another kind of database is named, rather than reported as a wrong password.
+            throw StoreError(
+                QStringLiteral("The riddle file %1 is %2, which this program cannot read.")
+                    .arg(QDir::toNativeSeparators(path), DatabaseKindName(kind)));
+    }
 }
 
 void Connection::Close() {

@@ -3,13 +3,16 @@
 
 #include "store/RiddleSource.h"
 
+#include <QString>
+
 #include <memory>
 
 class Connection final {
 public:
     // Every random selection is drawn from a generator seeded anew from `seeds`; the default
-    // mixes the system's entropy source with the clock.
-    explicit Connection(SeedSource seeds = {});
+    // mixes the system's entropy source with the clock. Access files are read by the program
+    // `legacyReader`; by default the one beside the running program.
+    explicit Connection(SeedSource seeds = {}, QString legacyReader = {});
 
     // 0 when closed, 1 when open.
     int State() const;
@@ -23,5 +26,6 @@ public:
 
 private:
     SeedSource seeds_;
+    QString legacyReader_;
     std::shared_ptr<RiddleSource> table_;
 };

@@ -156,6 +156,54 @@ TEST_F(RecordSetTest, ClosedConnectionAndRefusedQueriesLeaveTheRecordSetClosed) 
     EXPECT_THROW(Open(folder.Path(u"r.mdb"_s)), StoreError);  // already open
 }
 
+// Access files behind the same record sets: read once at the first query, never changed.
+class LegacyFileRecordSetTest : public testing::Test {
+protected:
+    static QString Sample(const char* name) {
+        return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
+    }
+    void Open(const QString& path) { connection.Open(RiddleFile::ConnectionString(path)); }
+
+    Connection connection{{}, QStringLiteral(LEGACY_READER)};
+};
+
+TEST_F(LegacyFileRecordSetTest, BothQueriesReadTheRowsAndTheFileStaysAsItWas) {
+    const QString path = Sample("riddles-jet4-program-password.mdb");
+    const QByteArray before = FileHash(path);
+    Open(path);
+    RecordSet records;
+    OpenQuery(records, connection, AllRiddles);
+    EXPECT_EQ(records.RecordCount(), 3);
+    EXPECT_EQ(records.Fields(0).Value.toLongLong(), 1);
+    EXPECT_EQ(records.Fields(2).Value.toString(), u"A piano"_s);
+    records.Move(2);
+    EXPECT_EQ(records.Fields(0).Value.toLongLong(), 3);
+    records.MoveNext();
+    EXPECT_TRUE(records.Eof());
+    records.Close();
+
+    std::set<QString> drawn;
+    for (int i = 0; i < 20; ++i) {
+        const std::vector<QString> two = ReadRiddles(connection, Top(2));
+        ASSERT_EQ(two.size(), 2u);
+        EXPECT_NE(two[0], two[1]);
+        drawn.insert(two.begin(), two.end());
+    }
+    EXPECT_EQ(drawn.size(), 3u);  // every row comes up
+    connection.Close();
+    EXPECT_EQ(FileHash(path), before);
+
+    Open(Sample("riddles-edge.mdb"));
+    EXPECT_EQ(ReadRiddles(connection, AllRiddles).size(), 6u);
+}
+
+TEST_F(LegacyFileRecordSetTest, AFileWithoutTheTableOpensButItsFirstQueryIsRefused) {
+    Open(Sample("emptyJet4.mdb"));  // the start-up looks at the header only
+    RecordSet records;
+    EXPECT_THROW(OpenQuery(records, connection, AllRiddles), StoreError);
+    EXPECT_EQ(records.State(), 0);
+}
+
 // Each broken file fails to open with a message naming the file, and leaves the connection
 // closed; none may crash or hang.
 class BrokenFileTest : public RecordSetTest {
@@ -186,9 +234,9 @@ TEST_F(BrokenFileTest, NotADatabase) {
     ExpectRefused(folder.WriteBytes(u"r.mdb"_s, text), "not a riddle file");
 }
 
-TEST_F(BrokenFileTest, OtherDatabasesAreNamed) {
+TEST_F(BrokenFileTest, OtherDatabasesAndOtherPasswordsAreNamed) {
     const QString samples = QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/");
-    ExpectRefused(samples + u"riddles-jet4.mdb"_s, "is an Access 2000 to 2003 database (Jet 4)");
+    ExpectRefused(samples + u"pw-V2000_with-password.mdb"_s, "its password is not the program's");
     ExpectRefused(samples + u"db2007-enc.accdb"_s, "is an Access 2007 or later database");
     const QString plain = folder.WriteBytes(
         u"plain.mdb"_s, QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0'));
