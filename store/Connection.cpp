@@ -35,6 +35,35 @@ QByteArray Head(const QString& path) {
 
 }  // namespace
 
+std::shared_ptr<RiddleSource> OpenRiddleSource(const QString& path, const QString& password,
+                                               SeedSource seeds, const QString& legacyReader) {
+    const QByteArray head = Head(path);
+    switch (const DatabaseKind kind = KindOfDatabase(head)) {
+        case DatabaseKind::Other:
+            return std::make_shared<RiddleTable>(path, password, seeds);
+        case DatabaseKind::Jet4: {
+            // The reader's library never asks for the password, so it is checked here: a file
+            // without one, or with the one given, opens.
+            if (const QString stored = Jet4Password(head);
+                !stored.isEmpty() && stored != password) {
+                throw StoreError(
+                    QStringLiteral("The riddle file %1 cannot be read: its password is not "
+                                   "the program's. quorvane-riddles import --password converts "
+                                   "a file protected by another password.")
+                        .arg(QDir::toNativeSeparators(path)));
+            }
+            // Its rows are read at the first query, not here.
+            return std::make_shared<LegacyTable>(
+                path, legacyReader.isEmpty() ? LegacyReaderBesideProgram() : legacyReader, seeds);
+        }
+        default:
+            // Another kind of database is named, rather than reported as a wrong password.
+            throw StoreError(
+                QStringLiteral("The riddle file %1 is %2, which this program cannot read.")
+                    .arg(QDir::toNativeSeparators(path), DatabaseKindName(kind)));
+    }
+}
+
 Connection::Connection(SeedSource seeds, QString legacyReader)
     : seeds_(seeds ? std::move(seeds) : FreshSeed), legacyReader_(std::move(legacyReader)) {}
 
@@ -47,34 +76,7 @@ void Connection::Open(const QString& connectionString) {
         throw StoreError(QStringLiteral("The connection to the riddle file is already open."));
     }
     const ConnectionSettings settings = ParseConnectionString(connectionString);
-    const QString& path = settings.dataSource;
-    const QByteArray head = Head(path);
-    switch (const DatabaseKind kind = KindOfDatabase(head)) {
-        case DatabaseKind::Other:
-            table_ = std::make_shared<RiddleTable>(path, settings.password, seeds_);
-            return;
-        case DatabaseKind::Jet4: {
-            // The reader's library never asks for the password, so it is checked here: a file
-            // without one, or with the program's, opens.
-            if (const QString password = Jet4Password(head);
-                !password.isEmpty() && password != settings.password) {
-                throw StoreError(
-                    QStringLiteral("The riddle file %1 cannot be read: its password is "
-                                   "not the program's.")
-                        .arg(QDir::toNativeSeparators(path)));
-            }
-            // Its rows are read at the first query, not here.
-            table_ = std::make_shared<LegacyTable>(
-                path, legacyReader_.isEmpty() ? LegacyReaderBesideProgram() : legacyReader_,
-                seeds_);
-            return;
-        }
-        default:
-            // Another kind of database is named, rather than reported as a wrong password.
-            throw StoreError(
-                QStringLiteral("The riddle file %1 is %2, which this program cannot read.")
-                    .arg(QDir::toNativeSeparators(path), DatabaseKindName(kind)));
-    }
+    table_ = OpenRiddleSource(settings.dataSource, settings.password, seeds_, legacyReader_);
 }
 
 void Connection::Close() {

@@ -4,8 +4,8 @@
 
 #include "store/StoreError.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QtEndian>
 
@@ -53,7 +53,9 @@ std::vector<LegacyRow> ParseRows(const QByteArray& stream, const QString& path) 
 }  // namespace
 
 QString LegacyReaderBesideProgram() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/quorvane-legacy-reader");
+    // The running program's own file, also for a tool that makes no application object.
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return QFileInfo(program).absolutePath() + QStringLiteral("/quorvane-legacy-reader");
 }
 
 std::vector<LegacyRow> ReadLegacyRiddles(const QString& readerPath, const QString& path,

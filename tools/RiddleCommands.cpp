@@ -1,14 +1,17 @@
 // make, dump and generate: riddle files to and from text, and large synthetic ones.
 #include "tools/RiddleCommands.h"
 
-#include "store/RiddleTable.h"
+#include "store/Connection.h"
 #include "tools/RiddleFileWriter.h"
 #include "tools/RiddleGenerator.h"
 #include "tools/RiddleTsv.h"
 
+#include "store/RiddleFile.h"
+
 #include <QFileInfo>
 
 #include <stdexcept>
+#include <unordered_map>
 
 namespace {
 
@@ -42,8 +45,9 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
     if (!QFileInfo(path).isFile()) {
         throw std::runtime_error(QStringLiteral("%1: no such file").arg(path).toStdString());
     }
-    RiddleTable table(path, password, [] { return quint64{0}; });
-    const std::unique_ptr<RiddleScan> rows = table.ScanAll();
+    const std::shared_ptr<RiddleSource> table =
+        OpenRiddleSource(path, password, [] { return quint64{0}; });
+    const std::unique_ptr<RiddleScan> rows = table->ScanAll();
     Write(out, TsvHeader);
     while (const std::optional<RiddleRow> row = rows->Next()) {
         Write(out, RiddleTsvLine(RiddleRecord{(*row)[0].toLongLong(), TextOrNull((*row)[1]),
@@ -52,6 +56,40 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
     if (std::fflush(out) != 0) {
         throw std::runtime_error("cannot write the output");
     }
+}
+
+void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QString& oldPassword) {
+    if (!QFileInfo(oldPath).isFile()) {
+        throw std::runtime_error(QStringLiteral("%1: no such file").arg(oldPath).toStdString());
+    }
+    const std::shared_ptr<RiddleSource> table =
+        OpenRiddleSource(oldPath, oldPassword, [] { return quint64{0}; });
+    const std::unique_ptr<RiddleScan> rows = table->ScanAll();
+    RiddleFileWriter writer(newPath, RiddleFile::Password);
+    std::unordered_map<qint64, qint64> rowOfId;
+    qint64 position = 0;
+    while (const std::optional<RiddleRow> row = rows->Next()) {
+        ++position;
+        bool whole = false;
+        const qint64 id = (*row)[0].toLongLong(&whole);
+        const auto fail = [&](const QString& reason) {
+            return std::runtime_error(QStringLiteral("%1: row %2: %3")
+                                          .arg(oldPath)
+                                          .arg(position)
+                                          .arg(reason)
+                                          .toStdString());
+        };
+        if ((*row)[0].isNull() || !whole) {
+            throw fail(QStringLiteral("the id is not a whole number"));
+        }
+        if (const auto [earlier, added] = rowOfId.emplace(id, position); !added) {
+            throw fail(QStringLiteral("the id %1 was already used by row %2")
+                           .arg(id)
+                           .arg(earlier->second));
+        }
+        writer.Add(RiddleRecord{id, TextOrNull((*row)[1]), TextOrNull((*row)[2])});
+    }
+    writer.Commit();
 }
 
 void GenerateRiddleFile(qint64 count, const QString& outPath, quint64 seed,

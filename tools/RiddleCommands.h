@@ -8,5 +8,9 @@
 // Each throws std::runtime_error with a message for the user; none leaves a partial file.
 void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password);
 void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out);
+// Writes our riddle file, keyed with the program's password, from a riddle file of any kind the
+// program reads (an Access file among them) opened with oldPassword. A row without a whole-number
+// id, or repeating an earlier id, stops it with the row's position; nothing is written then.
+void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QString& oldPassword);
 void GenerateRiddleFile(qint64 count, const QString& outPath, quint64 seed,
                         const QString& password);

@@ -18,6 +18,7 @@ constexpr const char* Usage =
     "Commands:\n"
     "  make IN.tsv OUT.mdb [--password P]   make a riddle file from a text file\n"
     "  dump FILE.mdb [--password P]         print a riddle file as text\n"
+    "  import OLD.mdb NEW.mdb [--password P]  make our riddle file from an Access one\n"
     "  generate COUNT OUT.mdb [--seed S]    make a riddle file of COUNT synthetic riddles\n"
     "\n"
     "Run quorvane-riddles COMMAND --help for the details of one command, and\n"
@@ -43,6 +44,16 @@ constexpr const char* DumpHelp =
     "null values as \\N and TAB, CR, LF and backslash escaped: the format that make reads.\n"
     "\n"
     "  --password P   open the file with P instead of the program's own password\n";
+
+constexpr const char* ImportHelp =
+    "Usage: quorvane-riddles import OLD.mdb NEW.mdb [--password P]\n"
+    "\n"
+    "Makes the riddle file NEW.mdb, keyed with the program's own password, from OLD.mdb: an\n"
+    "Access 2000 to 2003 riddle file, or one of ours. A row whose id is missing or repeats an\n"
+    "earlier one stops the tool with its position, and no output is left behind; an existing\n"
+    "NEW.mdb is replaced only by a complete new file.\n"
+    "\n"
+    "  --password P   open OLD.mdb with P instead of the program's own password\n";
 
 constexpr const char* GenerateHelp =
     "Usage: quorvane-riddles generate COUNT OUT.mdb [--seed S]\n"
@@ -121,6 +132,12 @@ int Run(const QString& command, const Arguments& args) {
         }
         expect(1);
         DumpRiddleFile(args.positional[0], password, stdout);
+    } else if (command == u"import") {
+        if (args.help) {
+            return std::fputs(ImportHelp, stdout), 0;
+        }
+        expect(2);
+        ImportRiddleFile(args.positional[0], args.positional[1], password);
     } else if (command == u"generate") {
         if (args.help) {
             return std::fputs(GenerateHelp, stdout), 0;

@@ -236,7 +236,8 @@ TEST_F(BrokenFileTest, NotADatabase) {
 
 TEST_F(BrokenFileTest, OtherDatabasesAndOtherPasswordsAreNamed) {
     const QString samples = QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/");
-    ExpectRefused(samples + u"pw-V2000_with-password.mdb"_s, "its password is not the program's");
+    ExpectRefused(samples + u"pw-V2000_with-password.mdb"_s,
+                  "its password is not the program's. quorvane-riddles import --password");
     ExpectRefused(samples + u"db2007-enc.accdb"_s, "is an Access 2007 or later database");
     const QString plain = folder.WriteBytes(
         u"plain.mdb"_s, QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0'));

@@ -1,4 +1,6 @@
 // The riddle tool as a user runs it: round trips, and the errors it stops with.
+#include "store/RiddleFile.h"
+#include "store/SqlCipher.h"
 #include "tests/support/RiddleFiles.h"
 
 #include <QDir>
@@ -115,6 +117,45 @@ TEST_F(RiddleToolTest, OtherPasswordCrLfLinesAndMissingInputs) {
     const ToolRun version = RiddleTool({u"--version"_s});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith("quorvane-riddles ")) << version.out.toStdString();
+}
+
+TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
+    const auto sample = [](const char* name) {
+        return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
+    };
+    const QString edge = sample("riddles-edge.mdb");
+    ASSERT_EQ(RiddleTool({u"import"_s, edge, Out()}).status, 0);
+    const QByteArray dumped = RiddleTool({u"dump"_s, Out()}).out;
+    EXPECT_EQ(dumped, RiddleTool({u"dump"_s, edge}).out);
+    EXPECT_EQ(dumped.count('\n'), 7);
+
+    const QString other = sample("pw-V2000_with-password.mdb");
+    EXPECT_TRUE(RiddleTool({u"dump"_s, other}).err.contains(u"password is not the program's"_s));
+    const ToolRun opened = RiddleTool({u"import"_s, other, Out(), u"--password"_s, u"password"_s});
+    EXPECT_EQ(opened.status, 1);
+    EXPECT_TRUE(opened.err.contains(u"has no table tblRiddles"_s)) << opened.err.toStdString();
+}
+
+TEST_F(RiddleToolTest, ImportStopsAtAMissingOrRepeatedIdAndWritesNothing) {
+    const QString loose = folder.Path(u"loose.mdb"_s);
+    {
+        sqlcipher::Database db(loose, RiddleFile::Password, sqlcipher::Access::Create);
+        db.Execute("CREATE TABLE tblRiddles(id, riddle, answer)");
+        db.Execute("INSERT INTO tblRiddles VALUES (1, 'a', 'b'), (1, 'c', 'd')");
+    }
+    const QString out = folder.Path(u"new.mdb"_s);
+    ToolRun run = RiddleTool({u"import"_s, loose, out});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.endsWith(u"row 2: the id 1 was already used by row 1"_s))
+        << run.err.toStdString();
+    {
+        sqlcipher::Database db(loose, RiddleFile::Password, sqlcipher::Access::Create);
+        db.Execute("UPDATE tblRiddles SET id = NULL WHERE riddle = 'a'");
+    }
+    run = RiddleTool({u"import"_s, loose, out});
+    EXPECT_TRUE(run.err.endsWith(u"row 1: the id is not a whole number"_s))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 TEST_F(RiddleToolTest, GenerateIsDeterministicForASeed) {
