@@ -5,8 +5,10 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -27,6 +29,10 @@ std::optional<qint64> WholeNumber(const QString& text) {
     return value;
 }
 
+// The letter after a backslash, and the character it stands for.
+constexpr std::pair<char16_t, char16_t> Escapes[] = {
+    {u't', u'\t'}, {u'r', u'\r'}, {u'n', u'\n'}, {u'\\', u'\\'}};
+
 // A field as the riddle holds it: \N alone is null; \t, \r, \n and \\ stand for TAB, CR, LF
 // and a backslash, and any other backslash is a mistake, so that no text is misread silently.
 std::optional<QString> FieldValue(const QString& field, const QString& path, qint64 line) {
@@ -45,24 +51,14 @@ std::optional<QString> FieldValue(const QString& field, const QString& path, qin
                 path, line,
                 QStringLiteral("a backslash ends the field \"%1\"; write \\\\ for one").arg(field));
         }
-        switch (field[i].unicode()) {
-            case u't':
-                value += u'\t';
-                break;
-            case u'r':
-                value += u'\r';
-                break;
-            case u'n':
-                value += u'\n';
-                break;
-            case u'\\':
-                value += u'\\';
-                break;
-            default:
-                Fail(path, line,
-                     QStringLiteral("\"\\%1\" is not an escape; write \\t, \\r, \\n or \\\\")
-                         .arg(field[i]));
+        const auto* escape = std::find_if(std::begin(Escapes), std::end(Escapes),
+                                          [&](auto pair) { return pair.first == field[i]; });
+        if (escape == std::end(Escapes)) {
+            Fail(path, line,
+                 QStringLiteral("\"\\%1\" is not an escape; write \\t, \\r, \\n or \\\\")
+                     .arg(field[i]));
         }
+        value += QChar(escape->second);
     }
     return value;
 }
@@ -74,21 +70,13 @@ QString EscapedField(const std::optional<QString>& value) {
     QString field;
     field.reserve(value->size());
     for (const QChar c : *value) {
-        switch (c.unicode()) {
-            case u'\t':
-                field += QStringLiteral("\\t");
-                break;
-            case u'\r':
-                field += QStringLiteral("\\r");
-                break;
-            case u'\n':
-                field += QStringLiteral("\\n");
-                break;
-            case u'\\':
-                field += QStringLiteral("\\\\");
-                break;
-            default:
-                field += c;
+        const auto* escape = std::find_if(std::begin(Escapes), std::end(Escapes),
+                                          [&](auto pair) { return pair.second == c; });
+        if (escape == std::end(Escapes)) {
+            field += c;
+        } else {
+            field += u'\\';
+            field += QChar(escape->first);
         }
     }
     return field;
