@@ -41,10 +41,11 @@ std::shared_ptr<RiddleSource> OpenRiddleSource(const QString& path, const QStrin
     switch (const DatabaseKind kind = KindOfDatabase(head)) {
         case DatabaseKind::Other:
             return std::make_shared<RiddleTable>(path, password, seeds);
+        case DatabaseKind::Jet3:
         case DatabaseKind::Jet4: {
             // The reader's library never asks for the password, so it is checked here: a file
             // without one, or with the one given, opens.
-            if (const QString stored = Jet4Password(head);
+            if (const QString stored = AccessPassword(head);
                 !stored.isEmpty() && stored != password) {
                 throw StoreError(
                     QStringLiteral("The riddle file %1 cannot be read: its password is not "

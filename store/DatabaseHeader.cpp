@@ -1,6 +1,7 @@
-// Access files begin with a fixed signature and a version byte. A Jet 4 header keeps 126 bytes
-// from 0x18 under RC4 with a fixed key; inside them the password (40 bytes of UTF-16LE at 0x42)
-// is masked with the whole-number part of the creation date (a double at 0x72).
+// Access files begin with a fixed signature and a version byte. Both Jet versions keep 126 header
+// bytes from 0x18 under RC4 with a fixed key; inside them the password sits at 0x42. Jet 3 keeps
+// it as 20 bytes of the Windows code page, Jet 4 as 40 bytes of UTF-16LE, further masked with
+// the whole-number part of the creation date (a double at 0x72).
 #include "store/DatabaseHeader.h"
 
 #include "store/StoreError.h"
@@ -18,7 +19,8 @@ constexpr qsizetype VersionAt = 0x14;
 constexpr qsizetype MaskedAt = 0x18;
 constexpr qsizetype MaskedLength = 126;
 constexpr qsizetype PasswordAt = 0x42;
-constexpr qsizetype PasswordLength = 40;
+constexpr qsizetype Jet3PasswordLength = 20;
+constexpr qsizetype Jet4PasswordLength = 40;
 constexpr qsizetype CreatedAt = 0x72;
 
 QByteArray Rc4(const QByteArray& key, QByteArray data) {
@@ -83,26 +85,31 @@ QString DatabaseKindName(DatabaseKind kind) {
     return QStringLiteral("not a database this program knows");
 }
 
-QString Jet4Password(const QByteArray& head) {
+QString AccessPassword(const QByteArray& head) {
     if (head.size() < MaskedAt + MaskedLength) {
         throw StoreError(QStringLiteral("The file is too short to hold a database header."));
     }
     QByteArray header = head.left(MaskedAt + MaskedLength);
     header.replace(MaskedAt, MaskedLength,
                    Rc4(QByteArray("\xc7\xda\x39\x6b", 4), header.mid(MaskedAt, MaskedLength)));
-    double created = 0;
-    const quint64 createdBits = qFromLittleEndian<quint64>(header.constData() + CreatedAt);
-    std::memcpy(&created, &createdBits, sizeof created);
-    // A broken header may hold any bits; only the low 32 bits of the day count mask the text.
-    const auto day =
-        static_cast<quint32>(static_cast<qint64>(created > -1e15 && created < 1e15 ? created : 0));
-    std::array<char, 4> mask{};
-    qToLittleEndian(day, mask.data());
-    QByteArray password = header.mid(PasswordAt, PasswordLength);
-    for (qsizetype i = 0; i < password.size(); ++i) {
-        password[i] = static_cast<char>(password[i] ^ mask[static_cast<size_t>(i % 4)]);
+    QString text;
+    if (KindOfDatabase(head) == DatabaseKind::Jet3) {
+        text = QStringDecoder("windows-1252").decode(header.mid(PasswordAt, Jet3PasswordLength));
+    } else {
+        double created = 0;
+        const quint64 createdBits = qFromLittleEndian<quint64>(header.constData() + CreatedAt);
+        std::memcpy(&created, &createdBits, sizeof created);
+        // A broken header may hold any bits; only the low 32 bits of the day count mask the text.
+        const auto day = static_cast<quint32>(
+            static_cast<qint64>(created > -1e15 && created < 1e15 ? created : 0));
+        std::array<char, 4> mask{};
+        qToLittleEndian(day, mask.data());
+        QByteArray password = header.mid(PasswordAt, Jet4PasswordLength);
+        for (qsizetype i = 0; i < password.size(); ++i) {
+            password[i] = static_cast<char>(password[i] ^ mask[static_cast<size_t>(i % 4)]);
+        }
+        text = QStringDecoder(QStringDecoder::Utf16LE).decode(password);
     }
-    QString text = QStringDecoder(QStringDecoder::Utf16LE).decode(password);
     const qsizetype end = text.indexOf(QChar(u'\0'));
     return end < 0 ? text : text.left(end);
 }

@@ -1,6 +1,6 @@
 // What the first page of a database file tells about it, read without any database library:
-// which kind of database it is, and the database password of a Jet 4 file, which the library
-// that reads such files never checks.
+// which kind of database it is, and the database password of an Access (Jet) file, which the
+// library that reads such files never checks.
 #pragma once
 
 #include <QByteArray>
@@ -20,6 +20,6 @@ DatabaseKind KindOfDatabase(const QByteArray& head);
 // A name for the kind, for reports: "an Access 2007 or later file (.accdb)".
 QString DatabaseKindName(DatabaseKind kind);
 
-// The database password in the header of a Jet 4 file, empty when it has none. Throws
+// The database password in the header of a Jet 3 or Jet 4 file, empty when it has none. Throws
 // StoreError when the bytes are too few to hold the header.
-QString Jet4Password(const QByteArray& head);
+QString AccessPassword(const QByteArray& head);

@@ -85,7 +85,11 @@ int WriteTable(MdbHandle* mdb, MdbTableDef* table) {
                 g_free(text);
                 return Fail(7, "a text of tblRiddles is longer than 1 MB");
             }
-            PutField(text != nullptr ? text : "");
+            // Jet writers keep a memo set to null as a memo of no bytes marked present (the
+            // riddle of row 6 of the edge sample is one); a riddle or answer without a single
+            // character means no text, so it is read as null, as the library's own export does.
+            const bool emptyMemo = column->col_type == MDB_MEMO && (text == nullptr || *text == 0);
+            PutField(emptyMemo ? nullptr : text != nullptr ? text : "");
             g_free(text);
         }
     }

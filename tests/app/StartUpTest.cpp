@@ -7,6 +7,7 @@
 #include "tests/support/RiddleFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,27 @@ TEST_F(StartUpTest, UnopenableFileGivesOneReportThenTheMainWindow) {
     EXPECT_EQ(process.ends, 0);
     EXPECT_TRUE(form->isVisible());
     ASSERT_NE(form->RiddleConnection(), nullptr);
+    EXPECT_EQ(form->RiddleConnection()->State(), 0);
+}
+
+TEST_F(StartUpTest, OldAccessFilesAreCheckedByTheirHeaderAtStartUp) {
+    const auto copySample = [&](const char* name) {
+        QFile::remove(folder.Path(RiddleFile::FileName));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") +
+                                    QString::fromLatin1(name),
+                                folder.Path(RiddleFile::FileName)));
+    };
+    copySample("riddles-jet4-program-password.mdb");
+    auto form = Start();
+    EXPECT_TRUE(messages.errors.isEmpty() && messages.messages.isEmpty());
+    EXPECT_EQ(form->RiddleConnection()->State(), 1);
+
+    copySample("pw-V2003_with-password.mdb");
+    form = Start();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(u"quorvane-riddles import --password"_s));
+    EXPECT_TRUE(messages.errors[0].contains(u"Form1.Form_Load at line 9"_s));
+    EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->RiddleConnection()->State(), 0);
 }
 

@@ -70,6 +70,27 @@ TEST_F(DrawTest, EmptyTableGivesTheEmptyRecordAndFailuresPutThePointerBack) {
     EXPECT_EQ(Draw(), u"riddle"_s + RecordSeparator);
 }
 
+TEST(LegacyDrawTest, AnOldFileFeedsTheQuizAndItsNullRiddleGivesTheReport) {
+    Connection connection(nullptr, QStringLiteral(LEGACY_READER));
+    connection.Open(RiddleFile::ConnectionString(
+        QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/riddles-edge.mdb")));
+    SeededRandom random{7};
+    FakePointer pointer;
+    std::map<QString, int> answers;
+    int refused = 0;
+    for (int i = 0; i < 600; ++i) {
+        try {
+            ++answers[RecordPiece(LoadRandomRiddle(connection, random, pointer), 1)];
+        } catch (const std::runtime_error&) {
+            ++refused;  // row 6 has no riddle
+        }
+    }
+    EXPECT_EQ(answers.size(), 5u);  // rows 1 to 5, row 5's null answer as empty text
+    EXPECT_GT(refused, 50);
+    EXPECT_LT(refused, 150);
+    EXPECT_EQ(pointer.value, PointerSetting::Default);
+}
+
 struct GuessCase {
     const char* name;
     const char* guess;

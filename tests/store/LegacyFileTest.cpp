@@ -41,6 +41,8 @@ TEST(LegacyFileTest, SamplesGiveTheirRowsWithTextAndNullsIntact) {
     EXPECT_EQ(edge[3].riddle->count(u'\n'), 5000);  // the long riddle arrives whole
     EXPECT_TRUE(edge[3].riddle->endsWith(u"line 4999 \u00e4\u00f6\u00fc\n"_s));
     EXPECT_EQ(edge[4].answer, std::nullopt);
+    EXPECT_EQ(edge[5].riddle, std::nullopt);  // a memo of no bytes
+    EXPECT_EQ(edge[5].answer, u"empty riddle"_s);
 
     EXPECT_NE(RefusalOf(Reader, Sample("emptyJet4.mdb")).find("has no table tblRiddles"),
               std::string::npos);
