@@ -120,6 +120,12 @@ TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
     const QByteArray dumped = RiddleTool({u"dump"_s, Out()}).out;
     EXPECT_EQ(dumped, RiddleTool({u"dump"_s, edge}).out);
     EXPECT_EQ(dumped.count('\n'), 7);
+    EXPECT_TRUE(dumped.endsWith("\n6\t\\N\tempty riddle\n"));  // a null riddle stays null
+
+    EXPECT_TRUE(
+        RiddleTool({u"dump"_s, sample("db-enc.mdb")}).err.contains(u"no table tblRiddles"_s));
+    EXPECT_TRUE(RiddleTool({u"dump"_s, sample("db2007-enc.accdb")})
+                    .err.contains(u"is an Access 2007 or later database (.accdb), which"_s));
 
     const QString other = sample("pw-V2000_with-password.mdb");
     EXPECT_TRUE(RiddleTool({u"dump"_s, other}).err.contains(u"password is not the program's"_s));
