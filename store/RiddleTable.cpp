@@ -2,12 +2,14 @@
 // and everything positional is answered by lookups on the row key.
 #include "store/RiddleTable.h"
 
+#include "store/ChunkedScan.h"
 #include "store/RiddleFile.h"
 #include "store/StoreError.h"
 
 #include <QDir>
 
 #include <algorithm>
+#include <numeric>
 #include <unordered_map>
 
 namespace {
@@ -38,16 +40,51 @@ sqlcipher::Statement PrepareLookup(sqlcipher::Database& db) {
     return db.Prepare("SELECT * FROM tblRiddles WHERE rowid = ?");
 }
 
+// The key is derived once here and kept: trying a second page size, or opening a second
+// connection, then costs no second derivation.
+std::unique_ptr<sqlcipher::Database> OpenRiddleDatabase(const QString& path,
+                                                        const QString& password, QByteArray& key,
+                                                        int& pageSize) {
+    key = sqlcipher::DerivedKey(path, password, RiddleFile::KeyIterations);
+    if (key.isEmpty()) {  // no salt to derive from: the password itself gives the usual report
+        return std::make_unique<sqlcipher::Database>(path, password, sqlcipher::Access::ReadOnly);
+    }
+    std::unique_ptr<sqlcipher::Database> db;
+    for (const int size : {RiddleFile::PageSize, RiddleFile::FirstPageSize}) {
+        db = std::make_unique<sqlcipher::Database>(path, key, sqlcipher::Access::ReadOnly);
+        db->Execute(("PRAGMA cipher_page_size = " + QByteArray::number(size)).constData());
+        if (db->Readable()) {
+            pageSize = size;
+            break;
+        }
+    }
+    return db;  // when no size fits, its first statement gives the report
+}
+
+bool HasKeyIndex(sqlcipher::Database& db) {
+    auto found = db.Prepare(
+        "SELECT 1 FROM sqlite_master WHERE type = 'index' AND tbl_name = 'tblRiddles' AND name = "
+        "?");
+    found.Bind(1, RiddleFile::KeyIndexName);
+    return found.Step();
+}
+
 }  // namespace
 
 RiddleTable::RiddleTable(const QString& path, const QString& password, SeedSource seeds)
-    : db_(path, password, sqlcipher::Access::ReadOnly),
-      lookup_(PrepareLookup(db_)),
-      dataVersion_(db_.Prepare("PRAGMA data_version")),
+    : db_(OpenRiddleDatabase(path, password, key_, pageSize_)),
+      lookup_(PrepareLookup(*db_)),
+      dataVersion_(db_->Prepare("PRAGMA data_version")),
       seeds_(std::move(seeds)) {
     // Decrypted pages are kept, so the inner pages of the key tree that every lookup passes stay
     // at hand; a full read streams past the cache and gains nothing from a larger one.
-    db_.Execute("PRAGMA cache_size = -16384");
+    db_->Execute("PRAGMA cache_size = -16384");
+    if (!key_.isEmpty()) {
+        helperDb_ = std::make_unique<sqlcipher::Database>(path, key_, sqlcipher::Access::ReadOnly);
+        helperDb_->Execute(
+            ("PRAGMA cipher_page_size = " + QByteArray::number(pageSize_)).constData());
+        helperDb_->Execute("PRAGMA cache_size = -2048");  // it only streams
+    }
 }
 
 qint64 RiddleTable::DataVersion() {
@@ -58,18 +95,48 @@ qint64 RiddleTable::DataVersion() {
     return version;
 }
 
+qint64 RiddleTable::Number(const char* sql) {
+    auto query = db_->Prepare(sql);
+    query.Step();
+    return query.Int64(0);
+}
+
 std::shared_ptr<const RowKeys> RiddleTable::Keys() {
     const qint64 version = DataVersion();
     if (!keys_ || version != keysVersion_) {
-        auto keys = std::make_shared<RowKeys>();
-        auto scan = db_.Prepare("SELECT rowid FROM tblRiddles ORDER BY rowid");
-        while (scan.Step()) {
-            keys->push_back(scan.Int64(0));
-        }
-        keys_ = std::move(keys);
+        keys_ = ReadKeys();
         keysVersion_ = version;
     }
     return keys_;
+}
+
+std::shared_ptr<const RowKeys> RiddleTable::ReadKeys() {
+    auto keys = std::make_shared<RowKeys>();
+    // Files whose rows were never deleted hold every key from the lowest to the highest. Then
+    // the count, which SQLite takes from the smallest index's pages without stepping a row,
+    // and the two ends, one lookup each, give them all.
+    const qint64 count = Number("SELECT count(*) FROM tblRiddles");
+    const qint64 first = Number("SELECT min(rowid) FROM tblRiddles");
+    const qint64 last = Number("SELECT max(rowid) FROM tblRiddles");
+    if (count > 0 && last - first == count - 1) {
+        keys->resize(static_cast<size_t>(count));
+        std::iota(keys->begin(), keys->end(), first);
+        return keys;
+    }
+    keys->reserve(static_cast<size_t>(count));
+    // The index holds the keys in a few pages; without it every page of the table is read.
+    const QByteArray query =
+        HasKeyIndex(*db_)
+            ? "SELECT rowid FROM tblRiddles INDEXED BY " + RiddleFile::KeyIndexName.toUtf8()
+            : QByteArray("SELECT rowid FROM tblRiddles ORDER BY rowid");
+    auto scan = db_->Prepare(query.constData());
+    while (scan.Step()) {
+        keys->push_back(scan.Int64(0));
+    }
+    if (!std::is_sorted(keys->begin(), keys->end())) {  // ids that do not follow the keys
+        std::sort(keys->begin(), keys->end());
+    }
+    return keys;
 }
 
 std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64 seed) {
@@ -106,7 +173,7 @@ RiddleRow RiddleTable::Row(qint64 key) {
         lookup_.Reset();
         throw StoreError(QStringLiteral("The riddle with key %1 is no longer in %2.")
                              .arg(key)
-                             .arg(Native(db_.Path())));
+                             .arg(Native(db_->Path())));
     }
     RiddleRow row = CurrentRow(lookup_);
     lookup_.Reset();
@@ -129,17 +196,38 @@ private:
     sqlcipher::Statement statement_;
 };
 
+// Lends the helper connection to one chunked scan at a time.
+class HelpedScan final : public RiddleScan {
+public:
+    HelpedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb, bool& busy)
+        : scan_(db, helperDb), busy_(busy) {
+        busy_ = true;
+    }
+    ~HelpedScan() override { busy_ = false; }
+    HelpedScan(const HelpedScan&) = delete;
+    HelpedScan& operator=(const HelpedScan&) = delete;
+    std::optional<RiddleRow> Next() override { return scan_.Next(); }
+
+private:
+    ChunkedScan scan_;
+    bool& busy_;
+};
+
 }  // namespace
 
 std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
-    return std::make_unique<StatementScan>(db_.Prepare("SELECT * FROM tblRiddles ORDER BY rowid"));
+    if (!helperDb_ || helperBusy_) {  // a scan inside another one reads on its own
+        return std::make_unique<StatementScan>(
+            db_->Prepare("SELECT * FROM tblRiddles ORDER BY rowid"));
+    }
+    return std::make_unique<HelpedScan>(*db_, *helperDb_, helperBusy_);
 }
 
-RiddleRow RiddleTable::CurrentRow(const sqlcipher::Statement& statement) {
+RiddleRow RiddleTable::CurrentRow(const sqlcipher::Statement& statement, int first) {
     RiddleRow row;
     const int columns = statement.ColumnCount();
-    row.reserve(static_cast<size_t>(columns));
-    for (int i = 0; i < columns; ++i) {
+    row.reserve(static_cast<size_t>(std::max(columns - first, 0)));
+    for (int i = first; i < columns; ++i) {
         row.push_back(statement.Value(i));
     }
     return row;

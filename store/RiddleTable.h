@@ -25,12 +25,21 @@ public:
 
     RiddleRow Row(qint64 key) override;
     std::unique_ptr<RiddleScan> ScanAll() override;
-    static RiddleRow CurrentRow(const sqlcipher::Statement& statement);
+    // The statement's current row, from the column `first` on.
+    static RiddleRow CurrentRow(const sqlcipher::Statement& statement, int first = 0);
 
 private:
     qint64 DataVersion();
+    qint64 Number(const char* sql);
+    std::shared_ptr<const RowKeys> ReadKeys();
 
-    sqlcipher::Database db_;
+    QByteArray key_;    // derived once at opening; empty for a file too short to hold a salt
+    int pageSize_ = 0;  // the cipher page size the file opened with
+    std::unique_ptr<sqlcipher::Database> db_;
+    // A second connection for the helper thread of a full read, opened with the first so that
+    // both stand on the same file even if it is replaced on disk later.
+    std::unique_ptr<sqlcipher::Database> helperDb_;
+    bool helperBusy_ = false;
     sqlcipher::Statement lookup_;
     sqlcipher::Statement dataVersion_;
     SeedSource seeds_;

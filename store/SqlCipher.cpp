@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <openssl/evp.h>
 #include <sqlite3.h>
 
 namespace sqlcipher {
@@ -40,9 +41,42 @@ QString Describe(int code, const QString& path, const char* engineMessage) {
 
 }  // namespace
 
+QByteArray DerivedKey(const QString& path, const QString& password, int iterations) {
+    constexpr int SaltSize = 16;
+    constexpr int KeySize = 32;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray salt = file.read(SaltSize);
+    if (salt.size() != SaltSize) {
+        return {};
+    }
+    const QByteArray secret = password.toUtf8();
+    QByteArray key(KeySize, Qt::Uninitialized);
+    if (PKCS5_PBKDF2_HMAC_SHA1(secret.constData(), static_cast<int>(secret.size()),
+                               reinterpret_cast<const unsigned char*>(salt.constData()), SaltSize,
+                               iterations, KeySize,
+                               reinterpret_cast<unsigned char*>(key.data())) != 1) {
+        return {};
+    }
+    return "x'" + key.toHex() + "'";
+}
+
 Database::Database(const QString& path, const QString& password, Access access) : path_(path) {
-    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY
-                                                 : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    Open(path, password.toUtf8(), access);
+}
+
+Database::Database(const QString& path, const QByteArray& derivedKey, Access access) : path_(path) {
+    Open(path, derivedKey, access);
+}
+
+void Database::Open(const QString& path, const QByteArray& key, Access access) {
+    // A connection is only ever used by one thread at a time, so SQLite's own locking of every
+    // call is left out.
+    const int flags = (access == Access::ReadOnly ? SQLITE_OPEN_READONLY
+                                                  : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) |
+                      SQLITE_OPEN_NOMUTEX;
     const QByteArray nativePath = QFile::encodeName(path);
     const int opened = sqlite3_open_v2(nativePath.constData(), &db_, flags, nullptr);
     if (opened != SQLITE_OK) {
@@ -52,7 +86,6 @@ Database::Database(const QString& path, const QString& password, Access access) 
         throw StoreError(description);
     }
     sqlite3_extended_result_codes(db_, 1);
-    const QByteArray key = password.toUtf8();
     if (const int keyed = sqlite3_key(db_, key.constData(), static_cast<int>(key.size()));
         keyed != SQLITE_OK) {
         const QString description = Describe(keyed, path_, sqlite3_errmsg(db_));
@@ -79,6 +112,20 @@ void Database::Execute(const char* sql) {
     const int code = sqlite3_exec(db_, sql, nullptr, nullptr, &message);
     sqlite3_free(message);
     Check(code);
+}
+
+bool Database::Readable() {
+    const int code =
+        sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (code == SQLITE_NOTADB) {
+        return false;
+    }
+    Check(code);
+    return true;
+}
+
+bool Database::Autocommit() const {
+    return sqlite3_get_autocommit(db_) != 0;
 }
 
 Statement Database::Prepare(const char* sql) {

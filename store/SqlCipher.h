@@ -14,19 +14,30 @@ namespace sqlcipher {
 
 enum class Access { ReadOnly, Create };
 
+// The key SQLCipher 3 derives from the password and the salt at the start of the file, written
+// as the raw key sqlite3_key takes, so that further connections to the file skip the slow
+// derivation; empty when the file is too short to hold a salt.
+QByteArray DerivedKey(const QString& path, const QString& password, int iterations);
+
 class Statement;
 
 class Database final {
 public:
-    // Opens and keys the file. A wrong key or a file that is no database is only noticed by
-    // the first statement that reads it.
+    // Opens and keys the file with a password, or with a key from DerivedKey. A wrong key or a
+    // file that is no database is only noticed by the first statement that reads it.
     Database(const QString& path, const QString& password, Access access);
+    Database(const QString& path, const QByteArray& derivedKey, Access access);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     void Execute(const char* sql);
+    // Whether the first page decrypts with the key: false for a wrong key, a wrong page size or
+    // a file that is no riddle file; any other failure throws.
+    bool Readable();
     Statement Prepare(const char* sql);
+    // False inside a transaction begun with BEGIN.
+    bool Autocommit() const;
     sqlite3* Handle() const { return db_; }
     const QString& Path() const { return path_; }
 
@@ -34,6 +45,8 @@ public:
     void Check(int code) const;
 
 private:
+    void Open(const QString& path, const QByteArray& key, Access access);
+
     sqlite3* db_ = nullptr;
     QString path_;
 };

@@ -2,6 +2,7 @@
 // target at the end, so a failure half-way never leaves a broken file under the real name.
 #include "tools/RiddleFileWriter.h"
 
+#include "store/RiddleFile.h"
 #include "store/SqlCipher.h"
 
 #include <QFile>
@@ -38,6 +39,10 @@ RiddleFileWriter::RiddleFileWriter(const QString& path, const QString& password)
     try {
         db_ = std::make_unique<sqlcipher::Database>(pendingPath_, password,
                                                     sqlcipher::Access::Create);
+        // Pages of 4 KB halve the time of reading every row against SQLCipher 3's 1 KB, while a
+        // single riddle still costs the decryption of one small page.
+        db_->Execute(
+            ("PRAGMA cipher_page_size = " + QByteArray::number(RiddleFile::PageSize)).constData());
         // The unfinished file is thrown away on any failure, so it needs no journal.
         db_->Execute("PRAGMA journal_mode = OFF");
         db_->Execute("PRAGMA synchronous = OFF");
@@ -70,6 +75,9 @@ void RiddleFileWriter::Add(const RiddleRecord& record) {
 
 void RiddleFileWriter::Commit() {
     insert_.reset();
+    // Built once after the rows, which is quicker than keeping it up to date row by row.
+    db_->Execute(
+        ("CREATE INDEX " + RiddleFile::KeyIndexName.toUtf8() + " ON tblRiddles(id)").constData());
     db_->Execute("COMMIT");
     db_.reset();
     SyncToDisk(pendingPath_);

@@ -1,0 +1,209 @@
+// Most full reads are cut short after a row or two (the quiz asks for the first row, then the
+// count), so the helper thread is only started once the first rows have been handed out.
+#include "store/ChunkedScan.h"
+
+#include "store/RiddleTable.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 StartRows = 4096;
+constexpr quint64 ChunkKeys = 8192;  // keys per chunk at least, about 1 MB of riddles
+constexpr quint64 MostChunks = 1024;
+constexpr std::ptrdiff_t HelperLead = 4;  // chunks the helper may read ahead of the handed-out one
+
+constexpr const char* RangeQuery =
+    "SELECT * FROM tblRiddles WHERE rowid >= ? AND rowid <= ? ORDER BY rowid";
+
+// Runs BEGIN when the connection is not already inside a transaction; true when it did. While
+// one connection holds its read transaction, no other process can commit a change, so the
+// second connection, opened later, sees the same rows.
+bool BeginReading(sqlcipher::Database& db) {
+    if (!db.Autocommit()) {
+        return false;
+    }
+    db.Execute("BEGIN");
+    return true;
+}
+
+}  // namespace
+
+ChunkedScan::ChunkedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb)
+    : db_(db),
+      helperDb_(helperDb),
+      start_(db.Prepare("SELECT rowid, * FROM tblRiddles ORDER BY rowid")) {}
+
+ChunkedScan::~ChunkedScan() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    if (helper_.joinable()) {
+        helper_.join();
+    }
+    range_.reset();
+    start_.Reset();
+    if (ownTransaction_) {
+        try {
+            db_.Execute("COMMIT");
+        } catch (const std::exception&) {
+            // A read-only transaction has nothing to lose; the connection ends it when it closes.
+        }
+    }
+}
+
+std::optional<RiddleRow> ChunkedScan::Next() {
+    if (!split_) {
+        if (!start_.Step()) {
+            return std::nullopt;  // every row was among the first ones
+        }
+        if (startRows_ < StartRows) {
+            ++startRows_;
+            return RiddleTable::CurrentRow(start_, 1);
+        }
+        // The statement stands on the first row after the first ones: cut the rest from there.
+        ownTransaction_ = BeginReading(db_);
+        const qint64 key = start_.Int64(0);
+        RiddleRow row = RiddleTable::CurrentRow(start_, 1);
+        start_.Reset();
+        split_ = true;
+        Split(key);
+        return row;
+    }
+    while (true) {
+        if (streaming_) {
+            if (range_->Step()) {
+                return RiddleTable::CurrentRow(*range_);
+            }
+            streaming_ = false;
+        } else if (takenAt_ < taken_.size()) {
+            return std::move(taken_[takenAt_++]);
+        }
+        if (!NextChunk()) {
+            return std::nullopt;
+        }
+    }
+}
+
+// Cuts the keys after `handedOut` up to the highest into chunks, and starts the helper when
+// there is more than one.
+void ChunkedScan::Split(qint64 handedOut) {
+    auto highest = db_.Prepare("SELECT max(rowid) FROM tblRiddles");
+    highest.Step();
+    const qint64 last = highest.Int64(0);
+    if (last <= handedOut) {
+        return;
+    }
+    const qint64 first = handedOut + 1;
+    // Unsigned: the keys may span more than the largest signed number.
+    const quint64 span = static_cast<quint64>(last) - static_cast<quint64>(first);
+    const quint64 width = std::max(ChunkKeys, span / MostChunks + 1);
+    for (quint64 offset = 0;; offset += width) {
+        Chunk chunk;
+        chunk.first = static_cast<qint64>(static_cast<quint64>(first) + offset);
+        const bool final = span - offset < width;
+        chunk.last =
+            final ? last : static_cast<qint64>(static_cast<quint64>(chunk.first) + width - 1);
+        chunks_.push_back(std::move(chunk));
+        if (final) {
+            break;
+        }
+    }
+    range_.emplace(db_.Prepare(RangeQuery));
+    if (chunks_.size() > 1) {
+        helper_ = std::thread([this] { Help(); });
+    }
+}
+
+bool ChunkedScan::NextChunk() {
+    std::unique_lock lock(mutex_);
+    ++current_;
+    changed_.notify_all();  // the helper may now read further ahead
+    if (current_ >= static_cast<std::ptrdiff_t>(chunks_.size())) {
+        return false;
+    }
+    Chunk& chunk = chunks_[static_cast<size_t>(current_)];
+    if (chunk.state == Chunk::State::Free) {  // the helper is behind: read this one here
+        chunk.state = Chunk::State::Claimed;
+        nextFree_ = current_ + 1;
+        lock.unlock();
+        range_->Reset();
+        range_->Bind(1, chunk.first);
+        range_->Bind(2, chunk.last);
+        streaming_ = true;
+        return true;
+    }
+    // While the helper still reads this one, read a later one here rather than wait.
+    while (chunk.state != Chunk::State::Ready &&
+           nextFree_ < static_cast<std::ptrdiff_t>(chunks_.size()) &&
+           nextFree_ <= current_ + HelperLead) {
+        Chunk& later = chunks_[static_cast<size_t>(nextFree_++)];
+        later.state = Chunk::State::Claimed;
+        lock.unlock();
+        ReadChunk(*range_, later);
+        lock.lock();
+        later.state = Chunk::State::Ready;
+    }
+    changed_.wait(lock, [&] { return chunk.state == Chunk::State::Ready; });
+    if (chunk.failure) {
+        std::rethrow_exception(chunk.failure);
+    }
+    taken_ = std::move(chunk.rows);
+    takenAt_ = 0;
+    return true;
+}
+
+void ChunkedScan::ReadChunk(sqlcipher::Statement& range, Chunk& chunk) {
+    try {
+        range.Reset();
+        range.Bind(1, chunk.first);
+        range.Bind(2, chunk.last);
+        while (range.Step()) {
+            chunk.rows.push_back(RiddleTable::CurrentRow(range));
+        }
+    } catch (...) {
+        chunk.rows.clear();
+        chunk.failure = std::current_exception();
+    }
+}
+
+void ChunkedScan::Help() {
+    bool began = false;
+    std::optional<sqlcipher::Statement> range;
+    std::unique_lock lock(mutex_);
+    while (true) {
+        changed_.wait(lock, [&] {
+            return stopping_ || (nextFree_ < static_cast<std::ptrdiff_t>(chunks_.size()) &&
+                                 nextFree_ <= current_ + HelperLead);
+        });
+        if (stopping_) {
+            break;
+        }
+        Chunk& chunk = chunks_[static_cast<size_t>(nextFree_++)];
+        chunk.state = Chunk::State::Claimed;
+        lock.unlock();
+        try {
+            if (!range) {
+                began = BeginReading(helperDb_);
+                range.emplace(helperDb_.Prepare(RangeQuery));
+            }
+            ReadChunk(*range, chunk);
+        } catch (...) {
+            chunk.failure = std::current_exception();
+        }
+        lock.lock();
+        chunk.state = Chunk::State::Ready;
+        changed_.notify_all();
+    }
+    lock.unlock();
+    range.reset();
+    if (began) {
+        try {
+            helperDb_.Execute("COMMIT");
+        } catch (const std::exception&) {
+            // As in the destructor: nothing was written.
+        }
+    }
+}

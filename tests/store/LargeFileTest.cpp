@@ -1,0 +1,187 @@
+// Reading riddle files large enough for the full read to be shared with a helper thread, with
+// keys that have gaps and span the whole range of whole numbers.
+#include "store/Connection.h"
+#include "store/RecordSet.h"
+#include "store/RiddleFile.h"
+#include "store/SqlCipher.h"
+#include "store/StoreError.h"
+#include "tests/support/RiddleFiles.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString AllRiddles = u"select * from tblRiddles"_s;
+
+// Ids 1 to 40,000 with every seventh missing; with far ones, also a few far apart at both ends
+// of the range, which leave the rest a single chunk.
+std::vector<RiddleRecord> GappedRiddles(bool farOnes) {
+    std::vector<RiddleRecord> rows;
+    for (const qint64 id : {std::numeric_limits<qint64>::min(), qint64(-5), qint64(1) << 40,
+                            std::numeric_limits<qint64>::max()}) {
+        if (farOnes) {
+            rows.push_back({id, u"far %1"_s.arg(id), u"answer"_s});
+        }
+    }
+    for (qint64 id = 1; id <= 40000; ++id) {
+        if (id % 7 != 0) {
+            rows.push_back(
+                {id, u"riddle %1"_s.arg(id), id % 5 == 0 ? std::nullopt : std::optional(u"a"_s)});
+        }
+    }
+    return rows;
+}
+
+class LargeFileTest : public testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        path = folder.MakeRiddleFile(u"large.mdb"_s, GappedRiddles(GetParam()));
+        connection.Open(RiddleFile::ConnectionString(path));
+    }
+    void OpenAll(RecordSet& records) {
+        records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    }
+    // The ids of a full read, checking each row's texts on the way.
+    std::vector<qint64> ReadAllIds(int stopAfter = -1) {
+        RecordSet records;
+        OpenAll(records);
+        std::vector<qint64> ids;
+        while (!records.Eof() && stopAfter-- != 0) {
+            const qint64 id = records.Fields(0).Value.toLongLong();
+            const QString riddle = records.Fields(1).Value.toString();
+            EXPECT_TRUE(riddle.endsWith(QString::number(id))) << id;
+            EXPECT_EQ(records.Fields(2).Value.isNull(), id > 0 && id <= 40000 && id % 5 == 0) << id;
+            ids.push_back(id);
+            records.MoveNext();
+        }
+        return ids;
+    }
+
+    TestFolder folder;
+    QString path;
+    Connection connection;
+};
+
+TEST_P(LargeFileTest, FullReadGivesEveryRowOnceInKeyOrder) {
+    std::vector<qint64> expected;
+    for (const RiddleRecord& row : GappedRiddles(GetParam())) {
+        expected.push_back(row.id);
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ReadAllIds(), expected);
+
+    // A full read inside another one reads on its own, and both stay whole.
+    RecordSet outer;
+    OpenAll(outer);
+    for (int i = 0; i < 10000; ++i) {
+        outer.MoveNext();
+    }
+    EXPECT_EQ(ReadAllIds(), expected);
+    std::vector<qint64> rest;
+    while (!outer.Eof()) {
+        rest.push_back(outer.Fields(0).Value.toLongLong());
+        outer.MoveNext();
+    }
+    EXPECT_TRUE(std::equal(rest.begin(), rest.end(), expected.begin() + 10000, expected.end()));
+
+    // Keys with gaps still count and move right.
+    RecordSet records;
+    OpenAll(records);
+    EXPECT_EQ(records.RecordCount(), static_cast<qint64>(expected.size()));
+    records.Move(20000);
+    EXPECT_EQ(records.Fields(0).Value.toLongLong(), expected[20000]);
+}
+
+TEST_P(LargeFileTest, ReadsLeftHalfWayEndAndTheNextOneIsWhole) {
+    for (const int stop : {1, 4096, 4097, 9000, 30000}) {
+        EXPECT_EQ(ReadAllIds(stop).size(), static_cast<size_t>(stop));
+    }
+    EXPECT_EQ(ReadAllIds().size(), GappedRiddles(GetParam()).size());
+}
+
+TEST_P(LargeFileTest, DamageFoundByEitherThreadIsReportedAndNothingHangs) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const qint64 size = file.size();
+    // Pages near the start, the middle and the end: whichever thread reads them reports.
+    for (const qint64 at : {size / 3, size / 2, size - 3 * RiddleFile::PageSize}) {
+        file.seek(at / RiddleFile::PageSize * RiddleFile::PageSize + 100);
+        file.write(QByteArray(64, 'x'));
+    }
+    file.close();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        EXPECT_THROW(ReadAllIds(), StoreError);
+    }
+}
+
+// Reads a file through a stock SQLCipher connection, as someone editing it by hand would.
+void Edit(const QString& path, int pageSize, const char* sql) {
+    sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
+    db.Execute(("PRAGMA cipher_page_size = " + QByteArray::number(pageSize)).constData());
+    db.Execute(sql);
+}
+
+std::map<qint64, int> DrawCounts(Connection& connection, int draws) {
+    std::map<qint64, int> drawn;
+    for (int i = 0; i < draws; ++i) {
+        RecordSet records;
+        records.Open(u"select top 1 * from tblRiddles ORDER BY Rnd([id])"_s, connection,
+                     RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        ++drawn[records.Fields(0).Value.toLongLong()];
+    }
+    return drawn;
+}
+
+TEST(FileFormatTest, FilesOfTheEarlierToolWithSmallPagesAndNoKeyIndexAreRead) {
+    TestFolder folder;
+    const QString path = folder.Path(u"old.mdb"_s);
+    Edit(path, RiddleFile::FirstPageSize,
+         "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle TEXT, answer TEXT);"
+         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9000) "
+         "INSERT INTO tblRiddles SELECT i * 2, 'riddle ' || i, 'answer' FROM n;");
+    Connection connection;
+    connection.Open(RiddleFile::ConnectionString(path));
+    RecordSet records;
+    records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    qint64 read = 0;
+    for (; !records.Eof(); records.MoveNext()) {
+        ASSERT_EQ(records.Fields(0).Value.toLongLong(), ++read * 2);
+    }
+    EXPECT_EQ(read, 9000);
+    records.Close();
+    const std::map<qint64, int> drawn = DrawCounts(connection, 200);
+    EXPECT_TRUE(
+        std::all_of(drawn.begin(), drawn.end(), [](auto row) { return row.first % 2 == 0; }));
+}
+
+TEST(FileFormatTest, RowsChangedByStockSqlCipherAreCountedAndDrawnRight) {
+    TestFolder folder;
+    const QString path = folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(6));
+    // Delete two rows and add one past the end: the keys now have a gap.
+    Edit(path, RiddleFile::PageSize,
+         "DELETE FROM tblRiddles WHERE id IN (2, 3); "
+         "INSERT INTO tblRiddles VALUES (100, 'new', 'one')");
+    Connection connection;
+    connection.Open(RiddleFile::ConnectionString(path));
+    const std::map<qint64, int> drawn = DrawCounts(connection, 5000);
+    ASSERT_EQ(drawn.size(), 5u);
+    for (const qint64 id : {1, 4, 5, 6, 100}) {
+        EXPECT_GT(drawn.at(id), 880) << id;
+        EXPECT_LT(drawn.at(id), 1120) << id;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, LargeFileTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithFarOnes" : "Close";
+                         });
+
+}  // namespace
