@@ -5,7 +5,6 @@
 #include "tests/support/WindowFixture.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,10 +45,6 @@ protected:
         browser->PushButton3_Click();
         browser->List().SetAllTicked(true);
     }
-    static QByteArray ReadFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     FakeProcess process;
     std::unique_ptr<Form1> main;
@@ -75,7 +70,6 @@ TEST_F(LifecycleTest, ReopeningWhileTheClosedBrowserStillExportsBuildsANewOne) {
     EXPECT_NE(browser.data(), first.data());
     EXPECT_TRUE(browser->isVisible());
     EXPECT_EQ(Control<QLineEdit>(*browser, "Text1")->text(), u"12"_s);  // its opening ran
-    EXPECT_EQ(browser->List().ColumnCount(), 2);
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(ReadFile(folder.Path(u"saved.txt"_s)).endsWith("Riddle 30\tAnswer 30\t\r\n"));
 

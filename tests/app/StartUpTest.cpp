@@ -39,30 +39,26 @@ protected:
 };
 
 TEST_F(StartUpTest, MissingRiddleFileShowsOneMessageAndEndsBeforeAnyWindow) {
-    const auto form = Start();
+    auto form = Start();
     EXPECT_EQ(messages.messages, QStringList{RiddleFilePath() + u" not found."_s});
     EXPECT_TRUE(messages.errors.isEmpty());
     EXPECT_EQ(process.ends, 1);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->RiddleConnection(), nullptr);
     EXPECT_EQ(ApplicationTitle(), u"Quorvane"_s);  // the message box's title
-}
 
-TEST_F(StartUpTest, FolderNamedLikeTheRiddleFileCountsAsMissing) {
+    // A folder named like the riddle file counts as missing.
     ASSERT_TRUE(QDir(folder.Folder()).mkdir(RiddleFile::FileName));
-    const auto form = Start();
-    EXPECT_EQ(messages.messages.size(), 1);
-    EXPECT_EQ(process.ends, 1);
+    form = Start();
+    EXPECT_EQ(messages.messages.size(), 2);
+    EXPECT_EQ(process.ends, 2);
     EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(StartUpTest, UnopenableFileGivesOneReportThenTheMainWindow) {
     MakeRiddleFile(u"not the program's password"_s);
     const auto form = Start();
-    ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(
-        messages.errors[0].contains(u"\r\nin Lumivex2021/08/31.Form1.Form_Load at line 9\r\r"_s))
-        << messages.errors[0].toStdString();
+    EXPECT_EQ(messages.Places(), QStringList{u"Form1.Form_Load at line 9"_s});
     EXPECT_TRUE(messages.messages.isEmpty());
     EXPECT_EQ(process.ends, 0);
     EXPECT_TRUE(form->isVisible());
@@ -91,20 +87,13 @@ TEST_F(StartUpTest, OldAccessFilesAreCheckedByTheirHeaderAtStartUp) {
     EXPECT_EQ(form->RiddleConnection()->State(), 0);
 }
 
-TEST_F(StartUpTest, GoodFileOpensSilentlyAndABrokenCursorFileIsReportedOnce) {
+TEST_F(StartUpTest, GoodFileOpensSilently) {
     MakeRiddleFile();
-    auto form = Start();
+    const auto form = Start();
     EXPECT_TRUE(messages.errors.isEmpty() && messages.messages.isEmpty());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->windowTitle(), ProductName);
     EXPECT_FALSE(form->windowIcon().availableSizes().isEmpty());  // the icon's files were found
     EXPECT_EQ(form->RiddleConnection()->State(), 1);
-
-    folder.WriteBytes(u"HAND-M.CUR"_s, "not a cursor");
-    form = Start();
-    ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(u"Form1.Form_Load at line 4"_s));
-    EXPECT_EQ(form->RiddleConnection()->State(), 1);  // the rest of the start-up ran
 }
 
 TEST_F(StartUpTest, ButtonsOpenAWorkingWindowAndHideTheMainWindow) {

@@ -21,6 +21,7 @@ void PrintTo(const CountCase& row, std::ostream* out) {
 
 constexpr const char* NotANumber = "Must be a numeric entry.";
 constexpr const char* Forgotten = "You forgot to input number of riddles to display.";
+constexpr const char* TooLarge = "Number must be less than 1 million";
 
 class CountCheck : public testing::TestWithParam<CountCase> {};
 
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"OpenExponent", "1e", NotANumber},
         CountCase{"TrailingLetters", "12abc", NotANumber},
         CountCase{"Hexadecimal", "0x10", NotANumber}, CountCase{"TwoNumbers", "5 5", NotANumber},
-        CountCase{"Million", "1,000,000", "Number must be less than 1 million"}),
+        CountCase{"Million", "1,000,000", TooLarge},
+        CountCase{"MillionWithoutCommas", "1000000", TooLarge}),
     [](const testing::TestParamInfo<CountCase>& info) { return std::string(info.param.name); });
 
 TEST(CountQueryTest, CountGoesIntoTheQueryAsTyped) {

@@ -4,9 +4,6 @@
 #include "kit/SkinSheet.h"
 #include "tests/support/RiddleFiles.h"
 
-#include <QDir>
-#include <QFile>
-
 #include <algorithm>
 #include <cerrno>
 #include <stdexcept>
@@ -18,15 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QStringList Entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
-}
 
 TEST(ReplaceFileTest, DeviceThatFailsPartWayReplacesNothing) {
     TestFolder folder;

@@ -30,8 +30,7 @@ TEST_F(Form2Test, OpensOnOneRiddleWithEmptyBoxesAndNoWayBack) {
                             {2, u"Second  riddle"_s, u"two"_s},
                             {3, u"Third"_s, u"three"_s}});
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "Text1")->toPlainText(), u"Second\nriddle"_s);
-    EXPECT_TRUE(Control<QLineEdit>(*form, "Text2")->text().isEmpty());
-    EXPECT_TRUE(Control<QLineEdit>(*form, "Text3")->text().isEmpty());
+    EXPECT_TRUE(Control<QLineEdit>(*form, "Text2")->text().isEmpty());  // no answer shown yet
     EXPECT_FALSE(Control<QPushButton>(*form, "PushButton2")->isEnabled());
     EXPECT_EQ(form->List().Count(), 0);
     EXPECT_EQ(form->List().ColumnHeader(3), u"How many correct"_s);
@@ -54,8 +53,7 @@ TEST_F(Form2Test, OneRowTableIsDrawnAndAnEmptyOneReportedOnOpening) {
     EXPECT_TRUE(messages.errors.isEmpty());
 
     form = Open({});
-    ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(u"Form2.Form_Load at line 4"_s));
+    EXPECT_EQ(messages.Places(), QStringList{u"Form2.Form_Load at line 4"_s});
     EXPECT_TRUE(Control<QPlainTextEdit>(*form, "Text1")->toPlainText().isEmpty());
     EXPECT_EQ(form->List().ColumnCount(), 3);  // the opening went on after the report
     form->close();

@@ -13,9 +13,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 TEST(RiddleTextTest, TwoBlanksBreakTheLine) {
-    EXPECT_EQ(RiddleLines(u"A  B   C"_s), u"A\r\nB\r\nC"_s);
     EXPECT_EQ(RiddleLines(u"A  B    C  "_s), u"A\r\nB\r\nC"_s);
-    EXPECT_EQ(RiddleLines(u"one line only"_s), u"one line only"_s);
     EXPECT_EQ(RiddleLines(u"   "_s), QString());
     EXPECT_EQ(RiddleLines(u"keeps\ttabs\nand breaks"_s), u"keeps\ttabs\nand breaks"_s);
     EXPECT_EQ(TrimBlanks(u" \tx\n "_s), u"\tx\n"_s);
@@ -35,9 +33,6 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     EXPECT_EQ(list.SubItem(3, 1), QString());
     EXPECT_FALSE(list.Ticked(1) || list.Ticked(2) || list.Ticked(3));
     EXPECT_EQ(list.SubItemCount(3), 2);
-    list.SetSubItem(1, 1, u"caf\u00e9, \u00fcber"_s);
-    EXPECT_EQ(list.SubItem(1, 1), u"caf\u00e9, \u00fcber"_s);
-    EXPECT_EQ(list.Text(1), u"first"_s);
 
     EXPECT_TRUE(list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole));
     EXPECT_TRUE(list.Ticked(2));

@@ -20,6 +20,15 @@ class FakeMessages final : public Messages {
 public:
     void ShowMessage(const QString& text) override { messages.append(text); }
     void ShowErrorBox(const QString& text) override { errors.append(text); }
+    // Where each report says it came from: "Window.Handler at line N".
+    QStringList Places() const {
+        QStringList places;
+        for (const QString& error : errors) {
+            places.append(
+                error.section(QStringLiteral("\r\nin Lumivex2021/08/31."), 1).section(u'\r', 0, 0));
+        }
+        return places;
+    }
 
     QStringList messages;
     QStringList errors;
@@ -86,14 +95,11 @@ public:
 // dialog was asked to start from.
 class FakeSaveDialog final : public SaveDialog {
 public:
-    QString AskFileName(const QString& title, const QString& filters,
-                        const QString& initialName) override {
-        titles.append(title + u' ' + filters);
+    QString AskFileName(const QString&, const QString&, const QString& initialName) override {
         initialNames.append(initialName);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
     QStringList answers;
-    QStringList titles;
     QStringList initialNames;
 };
 
@@ -125,17 +131,16 @@ public:
     explicit FakeSpreadsheet(Log& log) : log_(log) {}
     void AddWorkbook() override { Record(QStringLiteral("workbook")); }
     void SetHeaderCell(int r, int c, const QString& t) override {
-        Record(Cell(u"header", r, c, t));
+        Record(QStringLiteral("header %1,%2 ").arg(r).arg(c) + t);
     }
-    void SetCellValue(int r, int c, const QString& t) override { Record(Cell(u"cell", r, c, t)); }
+    void SetCellValue(int r, int c, const QString& t) override {
+        Record(QStringLiteral("cell %1,%2 ").arg(r).arg(c) + t);
+    }
     void AutofitColumn(int c) override { Record(QStringLiteral("fit %1").arg(c)); }
     void AutofitAllColumns() override { Record(QStringLiteral("fit all")); }
     void SetVisible(bool) override { Record(QStringLiteral("visible")); }
 
 private:
-    static QString Cell(QStringView kind, int r, int c, const QString& t) {
-        return kind.toString() + QStringLiteral(" %1,%2 ").arg(r).arg(c) + t;
-    }
     void Record(const QString& call) {
         if (log_.failAfter >= 0 && log_.calls.size() >= log_.failAfter) {
             throw std::runtime_error("The spreadsheet program stopped answering.");

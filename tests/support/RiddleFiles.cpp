@@ -5,13 +5,14 @@
 #include "tools/RiddleFileWriter.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
-TestFolder::TestFolder() : folder_(dir_.path()) {
+TestFolder::TestFolder() {
     if (!dir_.isValid()) {
         throw std::runtime_error("cannot make a temporary folder");
     }
@@ -45,12 +46,15 @@ std::vector<RiddleRecord> NumberedRiddles(int count) {
     return rows;
 }
 
-QByteArray FileHash(const QString& path) {
+QByteArray ReadFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray FileHash(const QString& path) {
+    return QCryptographicHash::hash(ReadFile(path), QCryptographicHash::Sha256);
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 }

@@ -1,9 +1,10 @@
-// Riddle files made in a temporary folder for one test.
+// Riddle files and other test files, made in a temporary folder for one test.
 #pragma once
 
 #include "tools/RiddleRecord.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -12,7 +13,7 @@ class TestFolder final {
 public:
     TestFolder();
     QString Path(const QString& name) const { return dir_.filePath(name); }
-    const QString& Folder() const { return folder_; }
+    QString Folder() const { return dir_.path(); }
 
     // Writes a riddle file with the given rows, keyed with `password` (the program's by default).
     QString MakeRiddleFile(const QString& name, const std::vector<RiddleRecord>& rows,
@@ -21,10 +22,13 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString folder_;
 };
 
 // Rows 1..count with riddle "Riddle n" and answer "Answer n".
 std::vector<RiddleRecord> NumberedRiddles(int count);
 
+// The file's bytes, or "<missing>" when it cannot be read.
+QByteArray ReadFile(const QString& path);
 QByteArray FileHash(const QString& path);
+// Everything in a folder, FIFOs and sockets too.
+QStringList Entries(const QString& folder);
