@@ -26,11 +26,14 @@ QString TotalText(int rows) {
 }
 
 void AddRiddleRows(RecordSet& records, ResultList& list, const std::function<bool()>& withAnswer) {
+    // Rows read before a failure still reach the list: the batch ends, and hands them over,
+    // on the way out.
+    ResultList::Batch batch(list);
     while (!records.Eof()) {
-        const int row = list.AddRow(TrimBlanks(records.Fields(1).Value.toString()));
-        if (withAnswer()) {
-            list.SetSubItem(row, 1, TrimBlanks(records.Fields(2).Value.toString()));
-        }
+        const QString riddle = TrimBlanks(records.Fields(1).Value.toString());
+        batch.Add(riddle, withAnswer()
+                              ? std::optional(TrimBlanks(records.Fields(2).Value.toString()))
+                              : std::nullopt);
         records.MoveNext();
     }
 }

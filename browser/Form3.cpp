@@ -166,12 +166,17 @@ void Form3::PushButton3_Click() {
     if (opened) {
         // The setting is read for every row, from the store's copy taken in once here; a value
         // that is no number is reported once, and the rest of this load brings no answers.
+        // The same text reads as the same number, so it is only read again when it changes.
         bool settingReadable = true;
+        QString lastText;
+        double hidden = 1;
         const auto rowGetsItsAnswer = [&] {
-            double hidden = 1;
             settingReadable = settingReadable && trap.Step(5, [&] {
-                hidden = SettingAsNumber(HideAnswersKey,
-                                         GetSetting(HideAnswersKey, QStringLiteral("0")));
+                if (const QString text = GetSetting(HideAnswersKey, QStringLiteral("0"));
+                    lastText.isNull() || text != lastText) {
+                    hidden = SettingAsNumber(HideAnswersKey, text);
+                    lastText = text;
+                }
             });
             return settingReadable && hidden == 0;
         };

@@ -1,6 +1,8 @@
 // Result list rows and columns, and how a list view reads and ticks them.
 #include "results/ResultList.h"
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -25,26 +27,56 @@ QString OneLine(QString text) {
 
 }  // namespace
 
+QByteArrayView TextBlocks::Keep(QByteArrayView bytes) {
+    constexpr qsizetype BlockSize = 1 << 20;
+    if (size_ - used_ < bytes.size()) {
+        size_ = std::max(BlockSize, bytes.size());
+        blocks_.push_back(std::make_shared_for_overwrite<char[]>(static_cast<size_t>(size_)));
+        used_ = 0;
+    }
+    char* at = blocks_.empty() ? nullptr : blocks_.back().get() + used_;
+    if (!bytes.isEmpty()) {
+        std::memcpy(at, bytes.data(), static_cast<size_t>(bytes.size()));
+    }
+    used_ += bytes.size();
+    return {at, bytes.size()};
+}
+
+ResultRow::ResultRow(TextBlocks& blocks, const QString& text) {
+    Keep(blocks, text.toUtf8());
+}
+
+ResultRow::ResultRow(TextBlocks& blocks, const QString& text, const QString& firstSubItem) {
+    Keep(blocks, text.toUtf8() + '\xff' + firstSubItem.toUtf8());
+}
+
+void ResultRow::Keep(TextBlocks& blocks, QByteArrayView packed) {
+    const QByteArrayView kept = blocks.Keep(packed);
+    data_ = kept.data();
+    size_ = static_cast<quint32>(kept.size());
+}
+
 QString ResultRow::Text() const {
-    const qsizetype end = packed_.indexOf('\xff');
-    return QString::fromUtf8(end < 0 ? packed_ : packed_.first(end));
+    const qsizetype end = Packed().indexOf('\xff');
+    return QString::fromUtf8(end < 0 ? Packed() : Packed().first(end));
 }
 
 QString ResultRow::SubItem(int n) const {
-    const QList<QByteArray> pieces = packed_.split('\xff');
+    const QList<QByteArray> pieces = Packed().toByteArray().split('\xff');
     return n >= 1 && n < pieces.size() ? QString::fromUtf8(pieces[n]) : QString();
 }
 
-void ResultRow::SetSubItem(int n, const QString& text) {
+void ResultRow::SetSubItem(TextBlocks& blocks, int n, const QString& text) {
     if (n < 1) {
         NoSuch("sub-item", n);
     }
-    QList<QByteArray> pieces = packed_.split('\xff');
+    // The old bytes stay where they are, for any snapshot that still shows them.
+    QList<QByteArray> pieces = Packed().toByteArray().split('\xff');
     while (pieces.size() <= n) {
         pieces.append(QByteArray());
     }
     pieces[n] = text.toUtf8();
-    packed_ = pieces.join('\xff');
+    Keep(blocks, pieces.join('\xff'));
 }
 
 ResultList::ResultList(QObject* parent) : QAbstractTableModel(parent) {}
@@ -73,13 +105,36 @@ void ResultList::SetColumnWidth(int column, int twips) {
 int ResultList::AddRow(const QString& text) {
     const int at = Count();
     beginInsertRows({}, at, at);
-    rows_.emplace_back(text);
+    rows_.emplace_back(texts_, text);
     endInsertRows();
     return at + 1;
 }
 
+void ResultList::Batch::Add(const QString& text, const std::optional<QString>& firstSubItem) {
+    constexpr size_t MostPending = 1 << 16;  // bounds the memory of rows not yet moved in
+    if (rows_.size() == MostPending) {
+        Flush();
+    }
+    if (firstSubItem) {
+        rows_.emplace_back(list_.texts_, text, *firstSubItem);
+    } else {
+        rows_.emplace_back(list_.texts_, text);
+    }
+}
+
+void ResultList::Batch::Flush() {
+    if (rows_.empty()) {
+        return;
+    }
+    const int at = list_.Count();
+    list_.beginInsertRows({}, at, at + static_cast<int>(rows_.size()) - 1);
+    list_.rows_.insert(list_.rows_.end(), rows_.begin(), rows_.end());
+    list_.endInsertRows();
+    rows_.clear();
+}
+
 void ResultList::SetSubItem(int row, int n, const QString& text) {
-    At(row).SetSubItem(n, text);
+    At(row).SetSubItem(texts_, n, text);
     if (n < ColumnCount()) {  // a sub-item past the last column is kept but not shown
         const QModelIndex cell = index(row - 1, n);
         Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
@@ -112,11 +167,12 @@ void ResultList::RemoveRow(int row) {
 void ResultList::Clear() {
     beginResetModel();
     rows_.clear();
+    texts_ = TextBlocks();  // a snapshot still holding the old blocks keeps them
     endResetModel();
 }
 
 ResultSnapshot ResultList::Snapshot() const {
-    return ResultSnapshot(columns_, rows_);
+    return ResultSnapshot(columns_, texts_, rows_);
 }
 
 int ResultList::rowCount(const QModelIndex& parent) const {

@@ -8,6 +8,8 @@
 #include <QByteArray>
 
 #include <deque>
+#include <memory>
+#include <optional>
 #include <vector>
 
 struct ResultColumn {
@@ -15,21 +17,41 @@ struct ResultColumn {
     int width;  // twips
 };
 
-// One row's text and sub-items in a single UTF-8 buffer, each sub-item after a 0xFF byte (a byte
-// UTF-8 never uses): a list of a million riddles then costs little more than its text.
+// The bytes of a list's texts, in large blocks that are only ever appended to: a list of a
+// million riddles costs little more than its text, and a snapshot shares the blocks instead of
+// copying them, since no byte it points at ever changes.
+class TextBlocks final {
+public:
+    // Copies the bytes in; the copy lives as long as this store or any copy of it.
+    QByteArrayView Keep(QByteArrayView bytes);
+
+private:
+    std::vector<std::shared_ptr<char[]>> blocks_;
+    qsizetype used_ = 0;  // of the last block
+    qsizetype size_ = 0;  // of the last block
+};
+
+// One row: its text and sub-items in one run of UTF-8 kept in the list's text blocks, each
+// sub-item after a 0xFF byte (a byte UTF-8 never uses).
 class ResultRow final {
 public:
-    explicit ResultRow(const QString& text) : packed_(text.toUtf8()) {}
+    ResultRow(TextBlocks& blocks, const QString& text);
+    // A row with its text and first sub-item.
+    ResultRow(TextBlocks& blocks, const QString& text, const QString& firstSubItem);
 
     QString Text() const;
     QString SubItem(int n) const;  // empty when never set
-    int SubItemCount() const { return static_cast<int>(packed_.count('\xff')); }
-    void SetSubItem(int n, const QString& text);
+    int SubItemCount() const { return static_cast<int>(Packed().count('\xff')); }
+    void SetSubItem(TextBlocks& blocks, int n, const QString& text);
 
     bool ticked = false;
 
 private:
-    QByteArray packed_;
+    QByteArrayView Packed() const { return {data_, size_}; }
+    void Keep(TextBlocks& blocks, QByteArrayView packed);
+
+    const char* data_ = nullptr;
+    quint32 size_ = 0;  // a row's texts stay far below 4 GB: the store reads no text over 1 MB
 };
 
 class ResultSnapshot;
@@ -51,6 +73,24 @@ public:
 
     // Adds a row at the end and returns its number. Nothing ticks it.
     int AddRow(const QString& text);
+
+    // Rows added through a batch reach the list, and are announced to its views, together when
+    // the batch is flushed or ends: a load of a million rows then tells the view once.
+    class Batch final {
+    public:
+        explicit Batch(ResultList& list) : list_(list) {}
+        ~Batch() { Flush(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+        // A row with its text and, when given, its first sub-item.
+        void Add(const QString& text, const std::optional<QString>& firstSubItem);
+        void Flush();
+
+    private:
+        ResultList& list_;
+        std::vector<ResultRow> rows_;
+    };
     void SetSubItem(int row, int n, const QString& text);
     int Count() const { return static_cast<int>(rows_.size()); }
     QString Text(int row) const { return At(row).Text(); }
@@ -84,6 +124,7 @@ private:
     const ResultColumn& Column(int column) const;
 
     std::vector<ResultColumn> columns_;
+    TextBlocks texts_;
     std::deque<ResultRow> rows_;
 };
 
@@ -91,8 +132,8 @@ private:
 // reloaded or rows removed meanwhile.
 class ResultSnapshot final : public ExportSource {
 public:
-    ResultSnapshot(std::vector<ResultColumn> columns, std::deque<ResultRow> rows)
-        : columns_(std::move(columns)), rows_(std::move(rows)) {}
+    ResultSnapshot(std::vector<ResultColumn> columns, TextBlocks texts, std::deque<ResultRow> rows)
+        : columns_(std::move(columns)), texts_(std::move(texts)), rows_(std::move(rows)) {}
 
     int ColumnCount() const override { return static_cast<int>(columns_.size()); }
     QString ColumnHeader(int column) const override;
@@ -105,5 +146,6 @@ private:
     const ResultRow& At(int row) const;
 
     std::vector<ResultColumn> columns_;
+    TextBlocks texts_;  // keeps the rows' bytes alive
     std::deque<ResultRow> rows_;
 };

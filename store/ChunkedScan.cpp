@@ -45,6 +45,10 @@ ChunkedScan::~ChunkedScan() {
     }
     range_.reset();
     start_.Reset();
+    // The pages a full read leaves in the caches are the table's last ones, of no use to the
+    // lookups that follow; the list the rows went into needs the memory more.
+    db_.ReleaseMemory();
+    helperDb_.ReleaseMemory();
     if (ownTransaction_) {
         try {
             db_.Execute("COMMIT");

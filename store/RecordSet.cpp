@@ -23,6 +23,7 @@ void RecordSet::Open(const QString& sql, Connection& connection, int cursorType,
             row_ = scan_->Next();
         } else {
             keys_ = table_->RandomKeys(query.count);
+            keyedRows_ = table_->RowsOf(keys_);
             LoadKeyedRow();
         }
     } catch (...) {
@@ -37,6 +38,7 @@ int RecordSet::State() const {
 
 void RecordSet::Close() {
     scan_.reset();
+    keyedRows_.reset();
     keys_.reset();
     row_.reset();
     table_.reset();
@@ -107,6 +109,7 @@ void RecordSet::SwitchToKeys() {
 void RecordSet::LoadKeyedRow() {
     row_.reset();
     if (position_ < static_cast<qint64>(keys_->size())) {
-        row_ = table_->Row((*keys_)[static_cast<size_t>(position_)]);
+        row_ = keyedRows_ ? keyedRows_->At(position_)
+                          : table_->Row((*keys_)[static_cast<size_t>(position_)]);
     }
 }

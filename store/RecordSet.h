@@ -51,6 +51,7 @@ private:
     // works on a list of row keys instead.
     std::unique_ptr<RiddleScan> scan_;
     std::shared_ptr<const RowKeys> keys_;
+    std::unique_ptr<KeyedRows> keyedRows_;  // the rows of a random selection
     qint64 position_ = 0;
     std::optional<RiddleRow> row_;
 };

@@ -20,6 +20,14 @@ public:
     virtual std::optional<RiddleRow> Next() = 0;
 };
 
+// Rows by their position in a list of keys.
+class KeyedRows {
+public:
+    virtual ~KeyedRows() = default;
+    // The row of the key at this position; throws StoreError when the row is gone.
+    virtual RiddleRow At(qint64 position) = 0;
+};
+
 class RiddleSource {
 public:
     virtual ~RiddleSource() = default;
@@ -29,6 +37,9 @@ public:
     virtual std::shared_ptr<const RowKeys> RandomKeys(int count) = 0;
     virtual RiddleRow Row(qint64 key) = 0;
     virtual std::unique_ptr<RiddleScan> ScanAll() = 0;
+    // The rows of these keys; unless a source reads them better together, each is looked up
+    // when asked for.
+    virtual std::unique_ptr<KeyedRows> RowsOf(std::shared_ptr<const RowKeys> keys);
 };
 
 // At most count of the keys, uniformly chosen and in random order, drawn with the seed.

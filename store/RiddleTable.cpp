@@ -3,6 +3,7 @@
 #include "store/RiddleTable.h"
 
 #include "store/ChunkedScan.h"
+#include "store/PackedRows.h"
 #include "store/RiddleFile.h"
 #include "store/StoreError.h"
 
@@ -143,16 +144,27 @@ std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64
     const auto total = static_cast<qint64>(all.size());
     const qint64 wanted = std::min<qint64>(count, total);
     std::mt19937_64 generator(seed);
+    auto sample = std::make_shared<RowKeys>();
+    sample->reserve(static_cast<size_t>(wanted));
 
-    // A Fisher-Yates shuffle stopped after `wanted` steps; positions it has swapped are kept in
-    // a map so that a small sample of a large table costs only the sample's size.
+    // A Fisher-Yates shuffle stopped after `wanted` steps. For a small sample of a large table
+    // the positions it has swapped are kept in a map, so that it costs only the sample's size;
+    // for a large one a copy of the keys is cheaper. Both draw the same numbers, so a seed gives
+    // the same sample either way.
+    if (wanted * 8 >= total) {
+        RowKeys keys = all;
+        for (qint64 i = 0; i < wanted; ++i) {
+            const qint64 j = std::uniform_int_distribution<qint64>(i, total - 1)(generator);
+            std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
+            sample->push_back(keys[static_cast<size_t>(i)]);
+        }
+        return sample;
+    }
     std::unordered_map<qint64, qint64> swapped;
     const auto at = [&](qint64 i) {
         const auto found = swapped.find(i);
         return found == swapped.end() ? i : found->second;
     };
-    auto sample = std::make_shared<RowKeys>();
-    sample->reserve(static_cast<size_t>(wanted));
     for (qint64 i = 0; i < wanted; ++i) {
         const qint64 j = std::uniform_int_distribution<qint64>(i, total - 1)(generator);
         const qint64 chosen = at(j);
@@ -160,6 +172,39 @@ std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64
         sample->push_back(all[static_cast<size_t>(chosen)]);
     }
     return sample;
+}
+
+namespace {
+
+// Rows looked up one by one as they are asked for.
+class LookedUpRows final : public KeyedRows {
+public:
+    LookedUpRows(RiddleSource& source, std::shared_ptr<const RowKeys> keys)
+        : source_(source), keys_(std::move(keys)) {}
+    RiddleRow At(qint64 position) override {
+        return source_.Row(keys_->at(static_cast<size_t>(position)));
+    }
+
+private:
+    RiddleSource& source_;
+    std::shared_ptr<const RowKeys> keys_;
+};
+
+}  // namespace
+
+std::unique_ptr<KeyedRows> RiddleSource::RowsOf(std::shared_ptr<const RowKeys> keys) {
+    return std::make_unique<LookedUpRows>(*this, std::move(keys));
+}
+
+std::unique_ptr<KeyedRows> RiddleTable::RowsOf(std::shared_ptr<const RowKeys> keys) {
+    // A lookup decrypts about one page, a pass over the table every page once: past a
+    // sixteenth of the table the pass is cheaper.
+    constexpr size_t FewestForAPass = 4096;
+    const std::shared_ptr<const RowKeys> all = Keys();
+    if (keys->size() < FewestForAPass || keys->size() * 16 < all->size()) {
+        return RiddleSource::RowsOf(std::move(keys));
+    }
+    return std::make_unique<PackedRows>(*all, std::move(keys), *db_);
 }
 
 std::shared_ptr<const RowKeys> RiddleTable::RandomKeys(int count) {

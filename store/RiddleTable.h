@@ -25,6 +25,7 @@ public:
 
     RiddleRow Row(qint64 key) override;
     std::unique_ptr<RiddleScan> ScanAll() override;
+    std::unique_ptr<KeyedRows> RowsOf(std::shared_ptr<const RowKeys> keys) override;
     // The statement's current row, from the column `first` on.
     static RiddleRow CurrentRow(const sqlcipher::Statement& statement, int first = 0);
 

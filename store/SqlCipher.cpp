@@ -124,6 +124,10 @@ bool Database::Readable() {
     return true;
 }
 
+void Database::ReleaseMemory() {
+    sqlite3_db_release_memory(db_);
+}
+
 bool Database::Autocommit() const {
     return sqlite3_get_autocommit(db_) != 0;
 }
@@ -170,6 +174,20 @@ void Statement::Reset() {
 
 int Statement::ColumnCount() const {
     return sqlite3_column_count(stmt_);
+}
+
+int Statement::Type(int column) const {
+    return sqlite3_column_type(stmt_, column);
+}
+
+double Statement::Double(int column) const {
+    return sqlite3_column_double(stmt_, column);
+}
+
+QByteArrayView Statement::Bytes(int column) const {
+    // The pointer first: asking for it may convert the value, which changes its length.
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
+    return {data, sqlite3_column_bytes(stmt_, column)};
 }
 
 qint64 Statement::Int64(int column) const {

@@ -36,6 +36,8 @@ public:
     // a file that is no riddle file; any other failure throws.
     bool Readable();
     Statement Prepare(const char* sql);
+    // Gives the memory of cached pages no statement uses back.
+    void ReleaseMemory();
     // False inside a transaction begun with BEGIN.
     bool Autocommit() const;
     sqlite3* Handle() const { return db_; }
@@ -69,7 +71,12 @@ public:
     void Reset();
 
     int ColumnCount() const;
+    // SQLite's type of the column's value: SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT and so on.
+    int Type(int column) const;
     qint64 Int64(int column) const;
+    double Double(int column) const;
+    // The bytes of a text or blob value, valid until the statement moves on.
+    QByteArrayView Bytes(int column) const;
     // The column as the program sees it: null, a whole number, a real, text or bytes.
     QVariant Value(int column) const;
 

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <numeric>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -105,6 +107,38 @@ TEST_P(LargeFileTest, ReadsLeftHalfWayEndAndTheNextOneIsWhole) {
         EXPECT_EQ(ReadAllIds(stop).size(), static_cast<size_t>(stop));
     }
     EXPECT_EQ(ReadAllIds().size(), GappedRiddles(GetParam()).size());
+}
+
+TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
+    RecordSet records;
+    records.Open(u"select top 30000 * from tblRiddles ORDER BY Rnd([id])"_s, connection,
+                 RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    std::set<qint64> seen;
+    qint64 inOrder = 0;
+    qint64 previous = std::numeric_limits<qint64>::min();
+    for (; !records.Eof(); records.MoveNext()) {
+        const qint64 id = records.Fields(0).Value.toLongLong();
+        EXPECT_TRUE(records.Fields(1).Value.toString().endsWith(QString::number(id))) << id;
+        EXPECT_EQ(records.Fields(2).Value.isNull(), id > 0 && id <= 40000 && id % 5 == 0) << id;
+        inOrder += id > previous ? 1 : 0;
+        previous = id;
+        seen.insert(id);
+    }
+    EXPECT_EQ(seen.size(), 30000u);
+    EXPECT_LT(inOrder, 20000);  // the rows come in the selection's random order, not the table's
+}
+
+TEST(SampleTest, SmallAndLargeSamplesOfOneSeedAgree) {
+    // Past an eighth of the keys the sample is drawn on a copy of them instead of a map; both
+    // must give the same keys for a seed, so a small sample is the start of a larger one.
+    RowKeys keys(1000);
+    std::iota(keys.begin(), keys.end(), 5);
+    for (const quint64 seed : {1u, 2u, 99u}) {
+        const auto small = SampleKeys(keys, 124, seed);
+        const auto large = SampleKeys(keys, 1000, seed);
+        EXPECT_TRUE(std::equal(small->begin(), small->end(), large->begin())) << seed;
+        EXPECT_EQ(std::set<qint64>(large->begin(), large->end()).size(), 1000u);
+    }
 }
 
 TEST_P(LargeFileTest, DamageFoundByEitherThreadIsReportedAndNothingHangs) {
