@@ -3,6 +3,7 @@
 #include "store/ChunkedScan.h"
 
 #include "store/RiddleTable.h"
+#include "store/RowPacking.h"
 
 #include <algorithm>
 
@@ -46,9 +47,12 @@ ChunkedScan::~ChunkedScan() {
     range_.reset();
     start_.Reset();
     // The pages a full read leaves in the caches are the table's last ones, of no use to the
-    // lookups that follow; the list the rows went into needs the memory more.
-    db_.ReleaseMemory();
-    helperDb_.ReleaseMemory();
+    // lookups that follow; the list the rows went into needs the memory more. A read that
+    // stopped early keeps them: the draws that follow it use them.
+    if (split_) {
+        db_.ReleaseMemory();
+        helperDb_.ReleaseMemory();
+    }
     if (ownTransaction_) {
         try {
             db_.Execute("COMMIT");
@@ -82,8 +86,8 @@ std::optional<RiddleRow> ChunkedScan::Next() {
                 return RiddleTable::CurrentRow(*range_);
             }
             streaming_ = false;
-        } else if (takenAt_ < taken_.size()) {
-            return std::move(taken_[takenAt_++]);
+        } else if (takenAt_ != nullptr && takenAt_ < taken_.constEnd()) {
+            return UnpackRow(takenAt_, fields_);
         }
         if (!NextChunk()) {
             return std::nullopt;
@@ -116,6 +120,7 @@ void ChunkedScan::Split(qint64 handedOut) {
         }
     }
     range_.emplace(db_.Prepare(RangeQuery));
+    fields_ = range_->ColumnCount();
     if (chunks_.size() > 1) {
         helper_ = std::thread([this] { Help(); });
     }
@@ -155,7 +160,7 @@ bool ChunkedScan::NextChunk() {
         std::rethrow_exception(chunk.failure);
     }
     taken_ = std::move(chunk.rows);
-    takenAt_ = 0;
+    takenAt_ = taken_.constData();
     return true;
 }
 
@@ -164,8 +169,9 @@ void ChunkedScan::ReadChunk(sqlcipher::Statement& range, Chunk& chunk) {
         range.Reset();
         range.Bind(1, chunk.first);
         range.Bind(2, chunk.last);
+        chunk.rows.reserve(2 << 20);
         while (range.Step()) {
-            chunk.rows.push_back(RiddleTable::CurrentRow(range));
+            PackRow(range, 0, chunk.rows);
         }
     } catch (...) {
         chunk.rows.clear();

@@ -7,6 +7,8 @@
 #include "store/RiddleSource.h"
 #include "store/SqlCipher.h"
 
+#include <QByteArray>
+
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -29,7 +31,9 @@ private:
         qint64 first = 0;  // keys from first to last, both included
         qint64 last = 0;
         enum class State { Free, Claimed, Ready } state = State::Free;
-        std::vector<RiddleRow> rows;
+        // Packed, so that the helper allocates once per chunk: rows allocated by one thread
+        // and freed by the other make the two fight over the allocator.
+        QByteArray rows;
         std::exception_ptr failure;
     };
 
@@ -47,8 +51,9 @@ private:
     std::optional<sqlcipher::Statement> range_;
     bool streaming_ = false;  // the calling thread is reading the current chunk itself
     bool ownTransaction_ = false;
-    std::vector<RiddleRow> taken_;  // the current chunk, as the helper read it
-    size_t takenAt_ = 0;
+    QByteArray taken_;  // the current chunk, as the other thread packed it
+    const char* takenAt_ = nullptr;
+    int fields_ = 0;
 
     std::mutex mutex_;
     std::condition_variable changed_;

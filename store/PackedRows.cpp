@@ -1,35 +1,15 @@
-// Each field is packed as a type byte, then eight bytes for a number, or a four-byte length and
-// the bytes for a text or blob; a row is turned back into values only when it is asked for.
+// A row is turned back into values only when it is asked for.
 #include "store/PackedRows.h"
 
+#include "store/RowPacking.h"
 #include "store/StoreError.h"
 
 #include <QDir>
-#include <QtEndian>
-
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr qsizetype BlockSize = 4 << 20;
-
-template <typename Number>
-void PutNumber(QByteArray& block, Number value) {
-    char bytes[sizeof value];
-    std::memcpy(bytes, &value, sizeof value);
-    block.append(bytes, sizeof bytes);
-}
-
-template <typename Number>
-Number TakeNumber(const char*& at) {
-    Number value;
-    std::memcpy(&value, at, sizeof value);
-    at += sizeof value;
-    return value;
-}
 
 }  // namespace
 
@@ -70,19 +50,7 @@ void PackedRows::Pack(const sqlcipher::Statement& row, qint64 position) {
     QByteArray& block = blocks_.back();
     places_[static_cast<size_t>(position)] =
         (quint64(blocks_.size() - 1) << 32) | quint64(block.size() + 1);
-    for (int column = 1; column <= columns_; ++column) {
-        const int type = row.Type(column);
-        block.append(static_cast<char>(type));
-        if (type == SQLITE_INTEGER) {
-            PutNumber(block, row.Int64(column));
-        } else if (type == SQLITE_FLOAT) {
-            PutNumber(block, row.Double(column));
-        } else if (type != SQLITE_NULL) {
-            const QByteArrayView bytes = row.Bytes(column);
-            PutNumber(block, static_cast<quint32>(bytes.size()));
-            block.append(bytes);
-        }
-    }
+    PackRow(row, 1, block);
 }
 
 RiddleRow PackedRows::At(qint64 position) {
@@ -93,31 +61,5 @@ RiddleRow PackedRows::At(qint64 position) {
                              .arg(QDir::toNativeSeparators(path_)));
     }
     const char* at = blocks_[place >> 32].constData() + ((place & 0xffffffff) - 1);
-    RiddleRow row;
-    row.reserve(static_cast<size_t>(columns_));
-    for (int column = 0; column < columns_; ++column) {
-        switch (*at++) {
-            case SQLITE_NULL:
-                row.emplace_back();
-                break;
-            case SQLITE_INTEGER:
-                row.push_back(QVariant::fromValue<qint64>(TakeNumber<qint64>(at)));
-                break;
-            case SQLITE_FLOAT:
-                row.emplace_back(TakeNumber<double>(at));
-                break;
-            case SQLITE_BLOB: {
-                const auto size = TakeNumber<quint32>(at);
-                row.emplace_back(QByteArray(at, size));
-                at += size;
-                break;
-            }
-            default: {
-                const auto size = TakeNumber<quint32>(at);
-                row.emplace_back(QString::fromUtf8(at, size));
-                at += size;
-            }
-        }
-    }
-    return row;
+    return UnpackRow(at, columns_);
 }
