@@ -24,7 +24,8 @@ QString ListToText(const ExportSource& list, EventPump& events) {
         if (list.Ticked(n)) {
             for (int k = 1; k <= columns; ++k) {
                 events.LetEventsRun();
-                text += ExportCell(list, n, k) + tab;
+                text += ExportCell(list, n, k);
+                text += tab;
             }
         }
         text += lineEnd;
@@ -43,7 +44,7 @@ QByteArray ToWindows1252(const QString& text) {
     QStringEncoder encoder("windows-1252");
     if (!text.contains(QChar(u'\x1a'))) {
         QByteArray bytes = encoder.encode(text);
-        return bytes.replace(Sub, '?');
+        return bytes.contains(Sub) ? bytes.replace(Sub, '?') : bytes;
     }
     QByteArray bytes;
     for (const char32_t c : text.toUcs4()) {

@@ -62,8 +62,20 @@ QString ResultRow::Text() const {
 }
 
 QString ResultRow::SubItem(int n) const {
-    const QList<QByteArray> pieces = Packed().toByteArray().split('\xff');
-    return n >= 1 && n < pieces.size() ? QString::fromUtf8(pieces[n]) : QString();
+    if (n < 1) {
+        return {};
+    }
+    // Exports ask for every cell of a million rows, so the piece is found where it lies.
+    QByteArrayView rest = Packed();
+    for (int piece = 0; piece < n; ++piece) {
+        const qsizetype separator = rest.indexOf('\xff');
+        if (separator < 0) {
+            return {};
+        }
+        rest = rest.sliced(separator + 1);
+    }
+    const qsizetype end = rest.indexOf('\xff');
+    return QString::fromUtf8(end < 0 ? rest : rest.first(end));
 }
 
 void ResultRow::SetSubItem(TextBlocks& blocks, int n, const QString& text) {
