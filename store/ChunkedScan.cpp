@@ -30,10 +30,11 @@ bool BeginReading(sqlcipher::Database& db) {
 
 }  // namespace
 
-ChunkedScan::ChunkedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb)
-    : db_(db),
-      helperDb_(helperDb),
-      start_(db.Prepare("SELECT rowid, * FROM tblRiddles ORDER BY rowid")) {}
+ChunkedScan::ChunkedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb,
+                         sqlcipher::Statement& start)
+    : db_(db), helperDb_(helperDb), start_(start) {
+    start_.Reset();
+}
 
 ChunkedScan::~ChunkedScan() {
     {

@@ -17,9 +17,11 @@
 
 class ChunkedScan final : public RiddleScan {
 public:
-    // The helper connection must be opened on the same file and used by nothing else while
-    // the scan lasts.
-    ChunkedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb);
+    // The helper connection must be opened on the same file, and it and `start`, a statement
+    // on db giving rowid and then every column in key order, used by nothing else while the
+    // scan lasts.
+    ChunkedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb,
+                sqlcipher::Statement& start);
     ~ChunkedScan() override;
     ChunkedScan(const ChunkedScan&) = delete;
     ChunkedScan& operator=(const ChunkedScan&) = delete;
@@ -45,7 +47,7 @@ private:
 
     sqlcipher::Database& db_;
     sqlcipher::Database& helperDb_;
-    sqlcipher::Statement start_;  // the first rows, before any chunk is cut
+    sqlcipher::Statement& start_;  // the first rows, before any chunk is cut
     qint64 startRows_ = 0;
     bool split_ = false;
     std::optional<sqlcipher::Statement> range_;

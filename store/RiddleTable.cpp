@@ -85,6 +85,8 @@ RiddleTable::RiddleTable(const QString& path, const QString& password, SeedSourc
         helperDb_->Execute(
             ("PRAGMA cipher_page_size = " + QByteArray::number(pageSize_)).constData());
         helperDb_->Execute("PRAGMA cache_size = -2048");  // it only streams
+        // Prepared once: the quiz starts a full read for each draw and stops after a row.
+        scanStart_.emplace(db_->Prepare("SELECT rowid, * FROM tblRiddles ORDER BY rowid"));
     }
 }
 
@@ -244,8 +246,9 @@ private:
 // Lends the helper connection to one chunked scan at a time.
 class HelpedScan final : public RiddleScan {
 public:
-    HelpedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb, bool& busy)
-        : scan_(db, helperDb), busy_(busy) {
+    HelpedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb, sqlcipher::Statement& start,
+               bool& busy)
+        : scan_(db, helperDb, start), busy_(busy) {
         busy_ = true;
     }
     ~HelpedScan() override { busy_ = false; }
@@ -265,7 +268,7 @@ std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
         return std::make_unique<StatementScan>(
             db_->Prepare("SELECT * FROM tblRiddles ORDER BY rowid"));
     }
-    return std::make_unique<HelpedScan>(*db_, *helperDb_, helperBusy_);
+    return std::make_unique<HelpedScan>(*db_, *helperDb_, *scanStart_, helperBusy_);
 }
 
 RiddleRow RiddleTable::CurrentRow(const sqlcipher::Statement& statement, int first) {

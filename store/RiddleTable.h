@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -40,6 +41,7 @@ private:
     // A second connection for the helper thread of a full read, opened with the first so that
     // both stand on the same file even if it is replaced on disk later.
     std::unique_ptr<sqlcipher::Database> helperDb_;
+    std::optional<sqlcipher::Statement> scanStart_;  // lent with the helper connection
     bool helperBusy_ = false;
     sqlcipher::Statement lookup_;
     sqlcipher::Statement dataVersion_;
