@@ -18,12 +18,12 @@ PackedRows::PackedRows(const RowKeys& all, std::shared_ptr<const RowKeys> select
     : selected_(std::move(selected)), path_(db.Path()), places_(selected_->size(), 0) {
     // Where in the selection each of the table's keys stands, if it does.
     std::vector<qint64> placeOf(all.size(), -1);
-    const bool dense = !all.empty() && all.back() - all.front() == qint64(all.size()) - 1;
+    const bool dense = !all.empty() && quint64(all.back()) - quint64(all.front()) == all.size() - 1;
     for (size_t position = 0; position < selected_->size(); ++position) {
         const qint64 key = (*selected_)[position];
         const size_t index =
             dense
-                ? static_cast<size_t>(key - all.front())
+                ? static_cast<size_t>(quint64(key) - quint64(all.front()))
                 : static_cast<size_t>(std::lower_bound(all.begin(), all.end(), key) - all.begin());
         if (index < all.size() && all[index] == key) {
             placeOf[index] = static_cast<qint64>(position);

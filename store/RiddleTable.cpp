@@ -121,7 +121,8 @@ std::shared_ptr<const RowKeys> RiddleTable::ReadKeys() {
     const qint64 count = Number("SELECT count(*) FROM tblRiddles");
     const qint64 first = Number("SELECT min(rowid) FROM tblRiddles");
     const qint64 last = Number("SELECT max(rowid) FROM tblRiddles");
-    if (count > 0 && last - first == count - 1) {
+    // Unsigned: keys at both ends of the range are further apart than a signed number holds.
+    if (count > 0 && quint64(last) - quint64(first) == quint64(count - 1)) {
         keys->resize(static_cast<size_t>(count));
         std::iota(keys->begin(), keys->end(), first);
         return keys;
