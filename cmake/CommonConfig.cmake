@@ -19,6 +19,11 @@ if(QUORVANE_SANITIZE)
   target_link_options(quorvane_common INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(QUORVANE_FUZZ)
+  # Coverage for libFuzzer in every library the targets link; the targets add the fuzzer itself.
+  target_compile_options(quorvane_common INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 set(CMAKE_CXX_EXTENSIONS OFF)
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)

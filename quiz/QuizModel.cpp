@@ -17,6 +17,16 @@ bool GuessMatches(const QString& guess, const QString& answer) {
     return folded == locale.toLower(guess) || folded == locale.toLower(guess + u's');
 }
 
+bool GuessIsRight(const QString& guess, const QString& storedAnswers) {
+    for (const QString& piece : storedAnswers.split(u',')) {
+        const QString answer = TrimBlanks(piece);
+        if (!answer.isEmpty() && GuessMatches(guess, answer)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Increment(qint16& counter) {
     if (counter == std::numeric_limits<qint16>::max()) {
         throw std::overflow_error("Overflow: a riddle can be counted at most 32767 times.");
@@ -71,22 +81,18 @@ void QuizModel::Guess(ErrorTrap& trap) {
         return;
     }
     trap.Step(3, [&] { Increment(GuessCount); });
-    QStringList answers;
-    trap.Step(4, [&] { answers = RecordPiece(CurrentRiddle, 1).split(u','); });
+    QString answers;
+    trap.Step(4, [&] { answers = RecordPiece(CurrentRiddle, 1); });
     bool matched = false;
     // A full counter is reported, and the correct guess still counts as found.
     const auto countCorrectGuess = [&] {
         trap.Step(5, [&] { Increment(CorrectCount); });
     };
     trap.Step(5, [&] {
-        for (const QString& piece : answers) {
-            const QString answer = TrimBlanks(piece);
-            if (!answer.isEmpty() && GuessMatches(guess, answer)) {
-                matched = true;
-                messages_.ShowMessage(QStringLiteral("You got a correct guess."));
-                countCorrectGuess();
-                break;
-            }
+        if (GuessIsRight(guess, answers)) {
+            matched = true;
+            messages_.ShowMessage(QStringLiteral("You got a correct guess."));
+            countCorrectGuess();
         }
     });
     trap.Step(6, [&] {

@@ -18,7 +18,9 @@ constexpr int Columns = 3;
         QStringLiteral("The riddle file %1 is damaged.").arg(QDir::toNativeSeparators(path)));
 }
 
-std::vector<LegacyRow> ParseRows(const QByteArray& stream, const QString& path) {
+}  // namespace
+
+std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString& path) {
     std::vector<LegacyRow> rows;
     qsizetype at = 0;
     const auto need = [&](qsizetype count) {
@@ -49,8 +51,6 @@ std::vector<LegacyRow> ParseRows(const QByteArray& stream, const QString& path) 
     }
     return rows;
 }
-
-}  // namespace
 
 QString LegacyReaderBesideProgram() {
     // The running program's own file, also for a tool that makes no application object.
@@ -84,7 +84,7 @@ std::vector<LegacyRow> ReadLegacyRiddles(const QString& readerPath, const QStrin
     }
     switch (reader.exitCode()) {
         case 0:
-            return ParseRows(stream, path);
+            return ParseLegacyStream(stream, path);
         case 3:
             throw StoreError(QStringLiteral("The riddle file %1 has no table tblRiddles.")
                                  .arg(QDir::toNativeSeparators(path)));

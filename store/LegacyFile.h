@@ -2,6 +2,7 @@
 // damaged file can crash or stall only the reader.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -13,6 +14,10 @@ struct LegacyRow {
     std::optional<QString> riddle;
     std::optional<QString> answer;
 };
+
+// The rows of a stream as the reader sends it. Throws StoreError calling the file at path
+// damaged when the stream is not whole.
+std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString& path);
 
 // The reader beside the program that runs this function, where the build and the install put it.
 QString LegacyReaderBesideProgram();

@@ -90,6 +90,15 @@ void ReadRiddleTsv(const QString& path, const std::function<void(const RiddleRec
         throw std::runtime_error(
             QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
     }
+    ReadRiddleTsv(file, path, add);
+    if (file.error() != QFileDevice::NoError) {
+        throw std::runtime_error(
+            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
+    }
+}
+
+void ReadRiddleTsv(QIODevice& file, const QString& path,
+                   const std::function<void(const RiddleRecord&)>& add) {
     std::unordered_map<qint64, qint64> lineOfId;
     bool seenContent = false;
     qint64 lineNumber = 0;
@@ -135,10 +144,6 @@ void ReadRiddleTsv(const QString& path, const std::function<void(const RiddleRec
         }
         add(RiddleRecord{*id, FieldValue(fields[1], path, lineNumber),
                          FieldValue(fields[2], path, lineNumber)});
-    }
-    if (file.error() != QFileDevice::NoError) {
-        throw std::runtime_error(
-            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
     }
 }
 
