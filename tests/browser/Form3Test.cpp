@@ -1,6 +1,7 @@
 // The browser window driven through its handlers, with fake message boxes and settings.
 #include "browser/Form3.h"
 #include "results/ResultListView.h"
+#include "tests/support/FailingReads.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,29 @@ TEST_F(Form3Test, FirstOpeningHidesAnswersButTheFullLoadStillFillsThem) {
     EXPECT_EQ(form->List().SubItem(2, 1), u"Answer 2"_s);
     EXPECT_TRUE(messages.errors.isEmpty());
     EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+}
+
+TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole) {
+    FailingReads disk;
+    OpenRiddles(NumberedRiddles(20000));  // through the failing disk, large enough for two threads
+    const QByteArray before = FileHash(folder.Path(RiddleFile::FileName));
+    const auto form = Open();
+    // The first read fails as the query opens (line 3), the later ones while rows are read.
+    for (const auto& [reads, line] :
+         {std::pair(0, 3), std::pair(3, 5), std::pair(40, 5), std::pair(120, 5)}) {
+        messages.errors.clear();
+        disk.FailAfter(reads);
+        form->PushButton3_Click();
+        EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton3_Click at line %1"_s.arg(line)})
+            << "failing after " << reads << " reads";
+        EXPECT_LT(form->List().Count(), 20000);
+        disk.FailAfter(-1);
+        form->PushButton3_Click();
+        EXPECT_EQ(messages.errors.size(), 1);
+        EXPECT_EQ(form->List().Count(), 20000);
+    }
+    EXPECT_EQ(FileHash(folder.Path(RiddleFile::FileName)), before);
+    connection.Close();  // its files go through the failing layer, which ends with this test
 }
 
 TEST_F(Form3Test, CountChecksShowTheirMessageAndKeepTheList) {

@@ -231,6 +231,22 @@ TEST_F(ExportTest, ProgramThatStopsAnsweringIsReportedOnceAndThePointerComesBack
     EXPECT_EQ(pointer.value, PointerSetting::Default);
 }
 
+TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) {
+    AddRow(u"r1"_s, u"a1"_s, true);
+    AddRow(u"r2"_s, u"a2"_s, false);
+    Send();
+    ASSERT_TRUE(fake.messages.errors.isEmpty());
+    const qsizetype steps = fake.spreadsheets.log.calls.size();
+    for (int failAfter = 0; failAfter < steps; ++failAfter) {
+        fake.messages.errors.clear();
+        fake.spreadsheets.log = {{}, failAfter};
+        Send();
+        EXPECT_EQ(fake.messages.errors.size(), 1) << "failing after " << failAfter << " steps";
+        EXPECT_EQ(fake.spreadsheets.log.calls.size(), failAfter);
+        EXPECT_EQ(pointer.value, PointerSetting::Default);
+    }
+}
+
 TEST_F(ExportTest, XlsxCutsLongCellsBetweenCharactersAndRefusedCellsFail) {
     const QString emoji = u"\U0001F600"_s;
     const QString pairAtTheLimit = QString(MaxCellLengthForTest - 1, u'a') + emoji + u"tail"_s;
