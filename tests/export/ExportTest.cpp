@@ -129,6 +129,11 @@ TEST_F(ExportTest, FullDiskKeepsTheOldFileAndGivesOneReport) {
     EXPECT_EQ(ReadFile(old), "old text");
     EXPECT_EQ(Entries(folder.Path(u"disk"_s)), (QStringList{u"filler"_s, u"old.txt"_s}));
     EXPECT_EQ(pointer.value, PointerSetting::Default);
+
+    ASSERT_TRUE(QFile::remove(folder.Path(u"disk/filler"_s)));  // room again: the next save lands
+    SaveAs(old);
+    EXPECT_EQ(fake.messages.errors.size(), 1);
+    EXPECT_TRUE(ReadFile(old).startsWith("Riddles\t"));
 }
 
 TEST_F(ExportTest, TargetThatIsNoRegularFileIsLeftAsItWas) {
@@ -245,6 +250,10 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
         EXPECT_EQ(fake.spreadsheets.log.calls.size(), failAfter);
         EXPECT_EQ(pointer.value, PointerSetting::Default);
     }
+    fake.spreadsheets.log = {};
+    Send();  // the next attempt goes through
+    EXPECT_EQ(fake.messages.errors.size(), 1);
+    EXPECT_EQ(fake.spreadsheets.log.calls.size(), steps);
 }
 
 TEST_F(ExportTest, XlsxCutsLongCellsBetweenCharactersAndRefusedCellsFail) {
