@@ -117,7 +117,9 @@ QByteArray IniEscapedValue(const QString& value) {
                 escaped += static_cast<char>(u);
                 break;
             default:
-                if (u <= 0x1f) {
+                // A reader decodes the text after an escape, and a value's start, as if it began
+                // a file, and drops a byte order mark (U+FEFF) there; escaped, it stays.
+                if (u <= 0x1f || u == 0xfeff) {
                     escaped += "\\x" + QByteArray::number(u, 16);
                     escapeNextIfHex = true;
                 } else {

@@ -72,7 +72,8 @@ TEST(SettingsTest, AnyTextReadsBackAsSavedAndOtherLinesStay) {
                              u"line\r\nbreak"_s, u"tab\there"_s,
                              u"\u0001a\u0002"_s, u"caf\u00e9 \u20ac \U0001F600"_s,
                              u"[section]"_s,     u"%20"_s,
-                             u"; note"_s,        QString(QChar(0)) + u"7"_s};
+                             u"; note"_s,        QString(QChar(0)) + u"7"_s,
+                             u"\ufeffmark"_s,    u"\b\ufeff"_s};
     IniSettingsStore store(folder.Folder());
     EXPECT_EQ(Get(store, u"key 1"_s, u"50"_s), u"50"_s);  // no file yet
     for (qsizetype i = 0; i < values.size(); ++i) {
