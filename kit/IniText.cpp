@@ -133,38 +133,73 @@ QByteArray IniEscapedValue(const QString& value) {
     return escaped;
 }
 
+namespace {
+
+struct IniLine {
+    QByteArray text;
+    QByteArray
+        end;  // "\n", "\r\n", a lone "\r", which a reader also takes for a line's end, or none
+};
+
+std::vector<IniLine> SplitLines(QByteArrayView text) {
+    std::vector<IniLine> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' && text[i] != '\r') {
+            continue;
+        }
+        const qsizetype endSize =
+            text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+        lines.push_back(
+            {text.sliced(start, i - start).toByteArray(), text.sliced(i, endSize).toByteArray()});
+        i += endSize - 1;
+        start = i + 1;
+    }
+    if (start < text.size()) {
+        lines.push_back({text.sliced(start).toByteArray(), QByteArray()});
+    }
+    return lines;
+}
+
+}  // namespace
+
 QByteArray WithIniValue(const QByteArray& ini, const QString& section, const QString& key,
                         const QString& value) {
     const QByteArray entry = IniEscapedName(key) + '=' + IniEscapedValue(value);
     // A reader skips a byte order mark, so it is kept but not taken for part of the first line.
     const QByteArray bom = "\xef\xbb\xbf";
     const bool marked = ini.startsWith(bom);
-    QList<QByteArray> lines = (marked ? ini.sliced(bom.size()) : ini).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast();  // the end of the last line
-    }
+    std::vector<IniLine> lines = SplitLines(QByteArrayView(ini).sliced(marked ? bom.size() : 0));
     bool inSection = false;
     bool replaced = false;
     qsizetype sectionEnd = -1;  // after the last line of our section that is not blank
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (const std::optional<QString> opened = SectionOf(lines[i])) {
+    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
+        IniLine& line = lines[size_t(i)];
+        if (const std::optional<QString> opened = SectionOf(line.text)) {
             inSection = *opened == section;
-        } else if (inSection && IsKeyLine(lines[i], key)) {
-            lines[i] = entry;
+        } else if (inSection && IsKeyLine(line.text, key)) {
+            line.text = entry;
             replaced = true;
         }
-        if (inSection && !lines[i].trimmed().isEmpty()) {
+        if (inSection && !line.text.trimmed().isEmpty()) {
             sectionEnd = i + 1;
         }
     }
-    if (!replaced && sectionEnd >= 0) {
-        lines.insert(sectionEnd, entry);
-    } else if (!replaced) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) {
-            lines.append(QByteArray());
-        }
-        lines.append('[' + IniEscapedName(section) + ']');
-        lines.append(entry);
+    if (!lines.empty() && lines.back().end.isEmpty()) {
+        lines.back().end = "\n";
     }
-    return (marked ? bom : QByteArray()) + lines.join('\n') + '\n';
+    if (!replaced && sectionEnd >= 0) {
+        lines.insert(lines.begin() + sectionEnd, {entry, "\n"});
+    } else if (!replaced) {
+        if (!lines.empty() && !lines.back().text.trimmed().isEmpty()) {
+            lines.push_back({QByteArray(), "\n"});
+        }
+        lines.push_back({'[' + IniEscapedName(section) + ']', "\n"});
+        lines.push_back({entry, "\n"});
+    }
+    QByteArray text = marked ? bom : QByteArray();
+    for (const IniLine& line : lines) {
+        text += line.text + line.end;
+    }
+    return text;
 }

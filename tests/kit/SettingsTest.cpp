@@ -42,6 +42,15 @@ TEST(SettingsTest, AFailedWriteFailsOnlyItselfAndAStrayLineIsNoFailure) {
     EXPECT_EQ(Get(store, u"Text1"_s), u"8"_s);
     store.Refresh();
     EXPECT_EQ(Get(store, u"Hide Answers"_s), u"0"_s);
+
+    // A carriage return alone ends a line for the reader as well, here before another section.
+    folder.WriteBytes(u"Tarvellan.ini"_s, "[Quorvane%20Software]\r\nText1=6\rlate=1\r[Other]\r\n");
+    store.Refresh();
+    Save(store, u"Hide Answers"_s, u"1"_s);
+    EXPECT_EQ(ReadFile(ini),
+              "[Quorvane%20Software]\r\nText1=6\rlate=1\rHide%20Answers=1\n[Other]\r\n");
+    IniSettingsStore reopened(folder.Folder());
+    EXPECT_EQ(Get(reopened, u"Hide Answers"_s), u"1"_s);
 }
 
 TEST(SettingsTest, FullDiskKeepsTheFileAndTheFailedValueNeverLandsLater) {
