@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -20,5 +21,16 @@ inline void Require(bool holds, const char* property) {
     if (!holds) {
         std::fprintf(stderr, "property broken: %s\n", property);
         std::abort();
+    }
+}
+
+// Rows of riddles, read again after being written back, must be the ones first read.
+template <typename Row>
+void RequireSameRows(const std::vector<Row>& first, const std::vector<Row>& again) {
+    Require(again.size() == first.size(), "as many rows read back as were written");
+    for (size_t i = 0; i < first.size(); ++i) {
+        Require(again[i].id == first[i].id && again[i].riddle == first[i].riddle &&
+                    again[i].answer == first[i].answer,
+                "each row reads back the same");
     }
 }

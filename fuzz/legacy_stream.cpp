@@ -45,11 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const StoreError&) {
         Require(false, "rows framed again can be read");
     }
-    Require(again.size() == rows.size(), "as many rows read back as were framed");
-    for (size_t i = 0; i < rows.size(); ++i) {
-        Require(again[i].id == rows[i].id && again[i].riddle == rows[i].riddle &&
-                    again[i].answer == rows[i].answer,
-                "each row reads back the same");
-    }
+    RequireSameRows(rows, again);
     return 0;
 }

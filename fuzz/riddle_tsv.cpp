@@ -38,11 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const std::runtime_error&) {
         Require(false, "riddles written back can be read");
     }
-    Require(again.size() == records.size(), "as many riddles read back as were written");
-    for (size_t i = 0; i < records.size(); ++i) {
-        Require(again[i].id == records[i].id && again[i].riddle == records[i].riddle &&
-                    again[i].answer == records[i].answer,
-                "each riddle reads back the same");
-    }
+    RequireSameRows(records, again);
     return 0;
 }

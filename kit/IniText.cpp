@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -137,8 +138,8 @@ namespace {
 
 struct IniLine {
     QByteArray text;
-    QByteArray
-        end;  // "\n", "\r\n", a lone "\r", which a reader also takes for a line's end, or none
+    // "\n", "\r\n", a lone "\r", which a reader also takes for a line's end, or none.
+    QByteArray end;
 };
 
 std::vector<IniLine> SplitLines(QByteArrayView text) {

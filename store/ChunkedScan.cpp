@@ -28,6 +28,25 @@ bool BeginReading(sqlcipher::Database& db) {
     return true;
 }
 
+// Ends a transaction BeginReading began. A read-only transaction has nothing to lose, and the
+// connection ends it when it closes, so a failure here is left alone.
+void EndReading(sqlcipher::Database& db, bool began) {
+    if (!began) {
+        return;
+    }
+    try {
+        db.Execute("COMMIT");
+    } catch (const std::exception&) {
+    }
+}
+
+// Sets the range statement on a chunk's keys.
+void Aim(sqlcipher::Statement& range, qint64 first, qint64 last) {
+    range.Reset();
+    range.Bind(1, first);
+    range.Bind(2, last);
+}
+
 }  // namespace
 
 ChunkedScan::ChunkedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb,
@@ -54,13 +73,7 @@ ChunkedScan::~ChunkedScan() {
         db_.ReleaseMemory();
         helperDb_.ReleaseMemory();
     }
-    if (ownTransaction_) {
-        try {
-            db_.Execute("COMMIT");
-        } catch (const std::exception&) {
-            // A read-only transaction has nothing to lose; the connection ends it when it closes.
-        }
-    }
+    EndReading(db_, ownTransaction_);
 }
 
 std::optional<RiddleRow> ChunkedScan::Next() {
@@ -139,9 +152,7 @@ bool ChunkedScan::NextChunk() {
         chunk.state = Chunk::State::Claimed;
         nextFree_ = current_ + 1;
         lock.unlock();
-        range_->Reset();
-        range_->Bind(1, chunk.first);
-        range_->Bind(2, chunk.last);
+        Aim(*range_, chunk.first, chunk.last);
         streaming_ = true;
         return true;
     }
@@ -167,9 +178,7 @@ bool ChunkedScan::NextChunk() {
 
 void ChunkedScan::ReadChunk(sqlcipher::Statement& range, Chunk& chunk) {
     try {
-        range.Reset();
-        range.Bind(1, chunk.first);
-        range.Bind(2, chunk.last);
+        Aim(range, chunk.first, chunk.last);
         chunk.rows.reserve(2 << 20);
         while (range.Step()) {
             PackRow(range, 0, chunk.rows);
@@ -210,11 +219,5 @@ void ChunkedScan::Help() {
     }
     lock.unlock();
     range.reset();
-    if (began) {
-        try {
-            helperDb_.Execute("COMMIT");
-        } catch (const std::exception&) {
-            // As in the destructor: nothing was written.
-        }
-    }
+    EndReading(helperDb_, began);
 }

@@ -4,7 +4,6 @@
 #include "store/RowPacking.h"
 #include "store/StoreError.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -56,9 +55,7 @@ void PackedRows::Pack(const sqlcipher::Statement& row, qint64 position) {
 RiddleRow PackedRows::At(qint64 position) {
     const quint64 place = places_.at(static_cast<size_t>(position));
     if (place == 0) {
-        throw StoreError(QStringLiteral("The riddle with key %1 is no longer in %2.")
-                             .arg((*selected_)[static_cast<size_t>(position)])
-                             .arg(QDir::toNativeSeparators(path_)));
+        throw RowGone((*selected_)[static_cast<size_t>(position)], path_);
     }
     const char* at = blocks_[place >> 32].constData() + ((place & 0xffffffff) - 1);
     return UnpackRow(at, columns_);

@@ -150,29 +150,30 @@ std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64
     auto sample = std::make_shared<RowKeys>();
     sample->reserve(static_cast<size_t>(wanted));
 
-    // A Fisher-Yates shuffle stopped after `wanted` steps. For a small sample of a large table
-    // the positions it has swapped are kept in a map, so that it costs only the sample's size;
-    // for a large one a copy of the keys is cheaper. Both draw the same numbers, so a seed gives
-    // the same sample either way.
-    if (wanted * 8 >= total) {
-        RowKeys keys = all;
-        for (qint64 i = 0; i < wanted; ++i) {
-            const qint64 j = std::uniform_int_distribution<qint64>(i, total - 1)(generator);
-            std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
-            sample->push_back(keys[static_cast<size_t>(i)]);
-        }
-        return sample;
-    }
+    // A Fisher-Yates shuffle stopped after `wanted` steps. For a large sample it works on a copy
+    // of the keys; for a small sample of a large table the positions it has swapped are kept in
+    // a map instead, so that it costs only the sample's size. Both draw the same numbers, so a
+    // seed gives the same sample either way.
+    const bool onCopy = wanted * 8 >= total;
+    RowKeys copy = onCopy ? all : RowKeys();
     std::unordered_map<qint64, qint64> swapped;
-    const auto at = [&](qint64 i) {
+    const auto keyAt = [&](qint64 i) {
+        if (onCopy) {
+            return copy[static_cast<size_t>(i)];
+        }
         const auto found = swapped.find(i);
-        return found == swapped.end() ? i : found->second;
+        return found == swapped.end() ? all[static_cast<size_t>(i)] : found->second;
     };
     for (qint64 i = 0; i < wanted; ++i) {
         const qint64 j = std::uniform_int_distribution<qint64>(i, total - 1)(generator);
-        const qint64 chosen = at(j);
-        swapped[j] = at(i);
-        sample->push_back(all[static_cast<size_t>(chosen)]);
+        const qint64 chosen = keyAt(j);
+        const qint64 moved = keyAt(i);
+        if (onCopy) {
+            copy[static_cast<size_t>(j)] = moved;
+        } else {
+            swapped[j] = moved;
+        }
+        sample->push_back(chosen);
     }
     return sample;
 }
@@ -219,9 +220,7 @@ RiddleRow RiddleTable::Row(qint64 key) {
     lookup_.Bind(1, key);
     if (!lookup_.Step()) {
         lookup_.Reset();
-        throw StoreError(QStringLiteral("The riddle with key %1 is no longer in %2.")
-                             .arg(key)
-                             .arg(Native(db_->Path())));
+        throw RowGone(key, db_->Path());
     }
     RiddleRow row = CurrentRow(lookup_);
     lookup_.Reset();

@@ -21,14 +21,21 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A file written with SQL through the program's own key and page size.
-QString WithSql(TestFolder& folder, const char* sql) {
+QString WithSql(TestFolder& folder, const QByteArray& sql) {
     const QString path = folder.Path(u"broken.mdb"_s);
     QFile::remove(path);
     sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
     db.Execute(
         ("PRAGMA cipher_page_size = " + QByteArray::number(RiddleFile::PageSize)).constData());
-    db.Execute(sql);
+    db.Execute(sql.constData());
     return path;
+}
+
+// A riddle table holding these rows, given as an SQL VALUES list.
+QString WithRows(TestFolder& folder, const char* values) {
+    return WithSql(folder, QByteArray("CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle, "
+                                      "answer); INSERT INTO tblRiddles VALUES ") +
+                               values);
 }
 
 QByteArray Bytes(const QString& path) {
@@ -40,6 +47,10 @@ QByteArray Bytes(const QString& path) {
 QByteArray Good(TestFolder& folder) {
     return Bytes(folder.MakeRiddleFile(u"good.mdb"_s, NumberedRiddles(3000)));
 }
+
+constexpr const char* NotOurs =
+    "The riddle file %1 cannot be read: it is not a riddle file, or its password is not the "
+    "program's.";
 
 struct BrokenFile {
     const char* name;
@@ -55,20 +66,13 @@ void PrintTo(const BrokenFile& file, std::ostream* out) {
 const BrokenFile Corpus[] = {
     {"WrongKey",
      [](TestFolder& f) { return f.MakeRiddleFile(u"b.mdb"_s, NumberedRiddles(3), u"other"_s); },
-     "The riddle file %1 cannot be read: it is not a riddle file, or its password is not the "
-     "program's.",
-     0},
+     NotOurs, 0},
     {"Junk", [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, QByteArray(5000, '\x5a')); },
-     "The riddle file %1 cannot be read: it is not a riddle file, or its password is not the "
-     "program's.",
-     0},
+     NotOurs, 0},
     {"ZeroLength", [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, {}); },
      "The riddle file %1 has no table tblRiddles.", 0},
     {"CutInsideTheFirstPage",
-     [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, Good(f).left(100)); },
-     "The riddle file %1 cannot be read: it is not a riddle file, or its password is not the "
-     "program's.",
-     0},
+     [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, Good(f).left(100)); }, NotOurs, 0},
     {"CutAfterTheFirstPage",
      [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, Good(f).left(RiddleFile::PageSize)); },
      "The riddle file %1 is damaged.", 0},
@@ -92,27 +96,13 @@ const BrokenFile Corpus[] = {
      "The riddle file %1 has no table tblRiddles.", 0},
     {"TwoColumns", [](TestFolder& f) { return WithSql(f, "CREATE TABLE tblRiddles(id, riddle)"); },
      "The table tblRiddles in %1 needs three columns: id, riddle and answer.", 0},
-    {"NullTexts",
-     [](TestFolder& f) {
-         return WithSql(f,
-                        "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle, answer);"
-                        "INSERT INTO tblRiddles VALUES (1, NULL, 'a'), (2, 'r', NULL)");
-     },
+    {"NullTexts", [](TestFolder& f) { return WithRows(f, "(1, NULL, 'a'), (2, 'r', NULL)"); },
      nullptr, 2},
     {"MegabyteRiddle",
-     [](TestFolder& f) {
-         return WithSql(f,
-                        "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle, answer);"
-                        "INSERT INTO tblRiddles VALUES (1, printf('%.*c', 1048576, 'x'), 'a')");
-     },
-     nullptr, 1},
+     [](TestFolder& f) { return WithRows(f, "(1, printf('%.*c', 1048576, 'x'), 'a')"); }, nullptr,
+     1},
     {"InvalidUtf8",
-     [](TestFolder& f) {
-         return WithSql(f,
-                        "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle, answer);"
-                        "INSERT INTO tblRiddles VALUES (1, CAST(x'41ff42c0' AS TEXT), 'a')");
-     },
-     nullptr, 1},
+     [](TestFolder& f) { return WithRows(f, "(1, CAST(x'41ff42c0' AS TEXT), 'a')"); }, nullptr, 1},
 };
 
 class BrokenFileTable : public testing::TestWithParam<BrokenFile> {};
