@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -17,22 +18,30 @@ const QString ListTip = QStringLiteral(
 
 }  // namespace
 
-ResultListView::ResultListView(ResultList& list, QWidget* parent) : QTreeView(parent), list_(list) {
+ResultListView::ResultListView(ResultList& list, QWidget* parent) : QTableView(parent), list_(list) {
     setModel(&list_);
     setFont(ArialBold(WindowPoints));
     setToolTip(ListTip);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
+    // A table rather than a tree: a tree keeps about 40 bytes per row for its layout, as much
+    // as a riddle's text costs again in a list of a million, where a table keeps 8.
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height());
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
-    header()->setSectionResizeMode(QHeaderView::Interactive);
-    header()->setMinimumSectionSize(1);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(1);
 
     connect(&list_, &ResultList::ColumnWidthChanged, this, &ResultListView::ApplyColumnWidth);
     connect(&list_, &QAbstractItemModel::columnsInserted, this,
@@ -57,9 +66,31 @@ void ResultListView::SelectRow(int row) {
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+// The keys move between rows as in a list, never between a row's cells: Home and End go to the
+// first and last row, and Left and Right scroll, so the current cell stays the one Space ticks.
+QModelIndex ResultListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    QScrollBar* across = horizontalScrollBar();
+    switch (action) {
+        case MoveHome:
+            return model()->index(0, 0);
+        case MoveEnd:
+            return model()->index(model()->rowCount() - 1, 0);
+        case MoveLeft:
+            across->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            return currentIndex();
+        case MoveRight:
+            across->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            return currentIndex();
+        default: {
+            const QModelIndex moved = QTableView::moveCursor(action, modifiers);
+            return moved.siblingAtColumn(0);
+        }
+    }
+}
+
 void ResultListView::ApplyColumnWidth(int column) {
     // At least one pixel, so that a collapsed column keeps a divider the user can drag open.
-    header()->resizeSection(column - 1, std::max(1, Twips(*this, list_.ColumnWidth(column))));
+    horizontalHeader()->resizeSection(column - 1, std::max(1, Twips(*this, list_.ColumnWidth(column))));
 }
 
 void ResultListView::ShowContextMenu(const QPoint& at) {

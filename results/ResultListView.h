@@ -2,11 +2,11 @@
 // column dividers that may run past the right edge.
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 
 class ResultList;
 
-class ResultListView final : public QTreeView {
+class ResultListView final : public QTableView {
     Q_OBJECT
 
 public:
@@ -15,6 +15,9 @@ public:
     // The selected row's number, counted from 1; 0 when no row is selected.
     int SelectedRow() const;
     void SelectRow(int row);
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void ApplyColumnWidth(int column);

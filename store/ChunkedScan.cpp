@@ -5,7 +5,10 @@
 #include "store/RiddleTable.h"
 #include "store/RowPacking.h"
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -72,6 +75,9 @@ ChunkedScan::~ChunkedScan() {
     if (split_) {
         db_.ReleaseMemory();
         helperDb_.ReleaseMemory();
+        // The helper's chunk buffers went back to its own malloc arena, where nothing the
+        // calling thread allocates can reuse them: give them back to the system.
+        malloc_trim(0);
     }
     EndReading(db_, ownTransaction_);
 }
@@ -171,7 +177,9 @@ bool ChunkedScan::NextChunk() {
     if (chunk.failure) {
         std::rethrow_exception(chunk.failure);
     }
-    taken_ = std::move(chunk.rows);
+    // Exchanged, not moved: moving a QByteArray swaps, which would leave the chunk holding the
+    // previous buffer until the scan ends, and a full read all its rows at once.
+    taken_ = std::exchange(chunk.rows, {});
     takenAt_ = taken_.constData();
     return true;
 }
