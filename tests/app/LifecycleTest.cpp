@@ -1,18 +1,82 @@
-// The working windows' lives around the main window: reopening, and ending the program, while an
-// export lets window events run.
+// The main window's life: its start-up against riddle files that are missing, broken or fine, the
+// working windows it opens, and reopening them or ending the program while an export lets window
+// events run.
 #include "app/Form1.h"
 #include "browser/Form3.h"
+#include "kit/ApplicationTitle.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+void MakeRiddleFile(const TestFolder& folder, const QString& password = {}) {
+    folder.MakeRiddleFile(RiddleFile::FileName, NumberedRiddles(3), password);
+}
+
+void CopyOldFile(const TestFolder& folder, const char* name) {
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QLatin1StringView(name),
+        folder.Path(RiddleFile::FileName)));
+}
+
+// A missing riddle file, or a folder in its place, ends the program with one message before any
+// window shows; a file that cannot be opened is reported, and the main window shows all the same.
+// Old files are told apart by their header: one keyed with its own password needs importing.
+TEST(StartUpTest, RiddleFileDecidesBetweenEndingReportingAndOpening) {
+    const struct {
+        const char* name;
+        void (*prepare)(const TestFolder&);
+        int state;           // of the connection; -1: there is none, the program ended
+        const char* report;  // nullptr: none; else a piece of the one report, at line 9
+    } rows[] = {
+        {"Missing", [](const TestFolder&) {}, -1, nullptr},
+        {"Folder", [](const TestFolder& f) { QDir(f.Folder()).mkdir(RiddleFile::FileName); }, -1,
+         nullptr},
+        {"Good", [](const TestFolder& f) { MakeRiddleFile(f); }, 1, nullptr},
+        {"OtherPassword", [](const TestFolder& f) { MakeRiddleFile(f, u"not the program's"_s); }, 0,
+         ""},
+        {"OldWithTheProgramsPassword",
+         [](const TestFolder& f) { CopyOldFile(f, "riddles-jet4-program-password.mdb"); }, 1,
+         nullptr},
+        {"OldWithItsOwnPassword",
+         [](const TestFolder& f) { CopyOldFile(f, "pw-V2003_with-password.mdb"); }, 0,
+         "quorvane-riddles import --password"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestFolder folder;
+        FakeMessages messages;
+        FakeProcess process;
+        row.prepare(folder);
+        Form1 form(Form1::Services{messages, process, Files(folder.Folder())});
+        form.Start();
+        const bool ended = row.state < 0;
+        const QString notFound =
+            QDir::toNativeSeparators(folder.Path(RiddleFile::FileName)) + u" not found."_s;
+        EXPECT_EQ(messages.messages, ended ? QStringList{notFound} : QStringList());
+        EXPECT_EQ(messages.Places(),
+                  row.report ? QStringList{u"Form1.Form_Load at line 9"_s} : QStringList());
+        if (row.report != nullptr) {
+            EXPECT_TRUE(messages.errors.value(0).contains(QString::fromUtf8(row.report)));
+        }
+        EXPECT_EQ(process.ends, ended ? 1 : 0);
+        EXPECT_EQ(form.isVisible(), !ended);
+        EXPECT_EQ(form.RiddleConnection() ? form.RiddleConnection()->State() : -1, row.state);
+        EXPECT_FALSE(form.windowIcon().availableSizes().isEmpty());  // its files were found
+    }
+    EXPECT_EQ(ApplicationTitle(), u"Quorvane"_s);  // the message boxes' title
+}
 
 class LifecycleTest : public WindowFixture {
 protected:
@@ -21,23 +85,20 @@ protected:
         main = std::make_unique<Form1>(
             Form1::Services{fake.messages, process, Files(folder.Folder())});
         main->Start();
-        main->SetWorkingWindows([] {},
-                                [this] {
-                                    ShowWorkingWindow(browser, [this] {
-                                        WorkingWindowServices services = Services();
-                                        services.showMainWindow = [this] {
-                                            main->show();
-                                        };
-                                        built.append(new Form3(services));
-                                        return built.last().data();
-                                    });
-                                });
+        main->SetWorkingWindows({}, [this] {
+            ShowWorkingWindow(browser, [this] {
+                WorkingWindowServices services = Services();
+                services.showMainWindow = [this] {
+                    main->show();
+                };
+                return new Form3(services);
+            });
+        });
         fake.events.process = &process;
     }
     ~LifecycleTest() override {
-        for (const QPointer<Form3>& window : built) {
-            delete window.data();
-        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete browser.data();
     }
     void ShowBrowser() { Control<QPushButton>(*main, "PushButton2")->click(); }
     // Loads every riddle into the browser and ticks them, ready to export.
@@ -49,9 +110,25 @@ protected:
     FakeProcess process;
     std::unique_ptr<Form1> main;
     QPointer<Form3> browser;
-    QList<QPointer<Form3>> built;
 };
 
+TEST_F(LifecycleTest, ButtonsOpenAWorkingWindowAndHideTheMainWindowEvenWhenOpeningFails) {
+    int quizOpened = 0;
+    main->SetWorkingWindows([&] { ++quizOpened; },
+                            [] { throw std::runtime_error("browser failed to open"); });
+    Control<QPushButton>(*main, "PushButton1")->click();
+    EXPECT_EQ(quizOpened, 1);
+    EXPECT_FALSE(main->isVisible());
+
+    main->show();
+    ShowBrowser();
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].startsWith(
+        u"browser failed to open\r\nin Lumivex2021/08/31.Form1.PushButton2_Click at line 1"_s));
+    EXPECT_FALSE(main->isVisible());  // the handler went on with its next step
+}
+
+// A browser closed while its export runs is discarded only once the export is over.
 TEST_F(LifecycleTest, ReopeningWhileTheClosedBrowserStillExportsBuildsANewOne) {
     ShowBrowser();
     const QPointer<Form3> first = browser;
@@ -66,7 +143,8 @@ TEST_F(LifecycleTest, ReopeningWhileTheClosedBrowserStillExportsBuildsANewOne) {
     };
     Control<QPushButton>(*first, "PushButton4")->click();
 
-    ASSERT_TRUE(browser);
+    ASSERT_TRUE(first && browser);
+    EXPECT_EQ(first->Pointer().MousePointer(), WindowPointer::Default);
     EXPECT_NE(browser.data(), first.data());
     EXPECT_TRUE(browser->isVisible());
     EXPECT_EQ(Control<QLineEdit>(*browser, "Text1")->text(), u"12"_s);  // its opening ran
@@ -74,7 +152,7 @@ TEST_F(LifecycleTest, ReopeningWhileTheClosedBrowserStillExportsBuildsANewOne) {
     EXPECT_TRUE(ReadFile(folder.Path(u"saved.txt"_s)).endsWith("Riddle 30\tAnswer 30\t\r\n"));
 
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(first);  // discarded once its export was over
+    EXPECT_FALSE(first);
     EXPECT_TRUE(browser && browser->isVisible());
     EXPECT_TRUE(fake.messages.errors.isEmpty());
 }

@@ -1,15 +1,15 @@
-// The browser window driven through its handlers, with fake message boxes and settings.
+// The browser window driven through its handlers, with fake message boxes and settings, and the
+// count check behind its Start Displaying button.
+#include "browser/BrowserLoading.h"
 #include "browser/Form3.h"
 #include "results/ResultListView.h"
 #include "tests/support/FailingReads.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 
@@ -19,6 +19,44 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+TEST(CountCheck, GivesItsMessageOrLetsTheCountGoToTheStoreAsTyped) {
+    const char* const nan = "Must be a numeric entry.";
+    const char* const forgot = "You forgot to input number of riddles to display.";
+    const char* const big = "Number must be less than 1 million";
+    const struct {
+        const char* name;
+        const char* text;
+        const char* problem;  // nullptr: none
+    } rows[] = {{"Largest", "999999", nullptr},
+                {"Blanks", " 5 ", nullptr},
+                {"Zero", "0", nullptr},
+                {"Negative", "-3", nullptr},
+                {"Fraction", "2.5", nullptr},
+                {"Thousands", "1,000", nullptr},
+                {"Plus", "+7", nullptr},
+                {"LeadingPoint", ".5", nullptr},
+                {"Exponent", "1e3", nullptr},
+                {"Empty", "", forgot},
+                {"OnlyBlanks", "   ", forgot},
+                {"SignAlone", "-", nan},
+                {"PointAlone", ".", nan},
+                {"ExponentAlone", "e5", nan},
+                {"MisplacedComma", "1,00", nan},
+                {"OpenExponent", "1e", nan},
+                {"TrailingLetters", "12abc", nan},
+                {"Hexadecimal", "0x10", nan},
+                {"TwoNumbers", "5 5", nan},
+                {"Million", "1,000,000", big},
+                {"MillionUnpunctuated", "1000000", big}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(CountProblem(QString::fromUtf8(row.text)),
+                  row.problem ? std::optional(QString::fromUtf8(row.problem)) : std::nullopt);
+    }
+    EXPECT_EQ(RandomSelectionQuery(u" 5 "_s),
+              u"select top  5  * from tblRiddles ORDER BY Rnd([id])"_s);
+}
+
 class Form3Test : public WindowFixture {
 protected:
     Form3Test() {
@@ -26,16 +64,13 @@ protected:
         rows[0].riddle = u"  A  B   C  "_s;
         OpenRiddles(rows);
     }
-
-    std::unique_ptr<Form3> Open() {
-        auto form = std::make_unique<Form3>(Services());
+    std::unique_ptr<Form3> Open(SettingsStore* store = nullptr) {
+        auto form = std::make_unique<Form3>(Services(store ? *store : settings));
         form->Form_Load();
         return form;
     }
+    static QLineEdit* CountBox(Form3& form) { return Control<QLineEdit>(form, "Text1"); }
     static QString Total(Form3& form) { return Control<QLabel>(form, "Label2")->text(); }
-    static QString AnswersCaption(Form3& form) {
-        return Control<QPushButton>(form, "PushButton5")->text();
-    }
     static int AnswerCount(Form3& form) {
         int answers = 0;
         for (int row = 1; row <= form.List().Count(); ++row) {
@@ -43,30 +78,59 @@ protected:
         }
         return answers;
     }
+    static void ExpectAnswersShown(Form3& form, bool shown) {
+        EXPECT_EQ(Control<QPushButton>(form, "PushButton5")->text(),
+                  shown ? u"Hide Answers"_s : u"Show Answers"_s);
+        EXPECT_EQ(form.List().ColumnWidth(2), shown ? 3000 : 1);  // hidden: collapsed
+    }
     static void Display(Form3& form, const QString& count) {
-        Control<QLineEdit>(form, "Text1")->setText(count);
+        CountBox(form)->setText(count);
         form.PushButton1_Click();
     }
 };
 
-TEST_F(Form3Test, FirstOpeningHidesAnswersButTheFullLoadStillFillsThem) {
-    const auto form = Open();
-    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), u"50"_s);
-    EXPECT_EQ(settings.writes, QStringList{u"Text1=50"_s});
-    EXPECT_EQ(form->List().ColumnWidth(2), 1);  // the answers column is collapsed
+// The stored "Hide Answers" sets the caption and the answers column at opening, and the caption
+// decides the answers of a random selection; the full load reads the setting afresh, an unset one
+// as 0. A value that is no number is reported once per load, and hides the answers.
+TEST_F(Form3Test, StoredHideAnswersDecidesWhatEachLoadShowsAndTheButtonFlipsIt) {
+    const struct {
+        const char* name;
+        const char* stored;  // nullptr: never saved
+        bool shownAtOpening;
+        int answersInFullLoad;
+        QStringList places;
+    } rows[] = {
+        {"Unset", nullptr, false, 30, {}},
+        {"Shown", "0", true, 30, {}},
+        {"Hidden", "1", false, 0, {}},
+        {"OtherNumber", "2", false, 0, {}},
+        {"NoNumber",
+         "maybe",
+         false,
+         0,
+         {u"Form3.Form_Load at line 5"_s, u"Form3.PushButton3_Click at line 5"_s}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        settings.values.clear();
+        messages.errors.clear();
+        if (row.stored != nullptr) {
+            settings.Set(u"Hide Answers"_s, QString::fromLatin1(row.stored));
+        }
+        const auto form = Open();
+        EXPECT_EQ(form->List().Count(), 0);  // an opened browser starts empty
+        ExpectAnswersShown(*form, row.shownAtOpening);
+        Display(*form, u"6"_s);
+        EXPECT_EQ(AnswerCount(*form), row.shownAtOpening ? 6 : 0);
+        form->PushButton3_Click();
+        EXPECT_EQ(AnswerCount(*form), row.answersInFullLoad);
+        EXPECT_EQ(messages.Places(), row.places);
+        EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
 
-    Display(*form, u"10"_s);
-    EXPECT_EQ(form->List().Count(), 10);
-    EXPECT_EQ(AnswerCount(*form), 0);  // the caption says the answers are hidden
-    EXPECT_EQ(Total(*form), u"Total Riddle(s): 10"_s);
-
-    form->PushButton3_Click();
-    EXPECT_EQ(form->List().Count(), 30);
-    EXPECT_EQ(AnswerCount(*form), 30);  // the unset setting reads as 0 here
-    EXPECT_EQ(form->List().Text(2), u"Riddle 2"_s);
-    EXPECT_EQ(form->List().SubItem(2, 1), u"Answer 2"_s);
-    EXPECT_TRUE(messages.errors.isEmpty());
-    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+        form->PushButton5_Click();
+        ExpectAnswersShown(*form, !row.shownAtOpening);
+        EXPECT_EQ(settings.Get(u"Hide Answers"_s), row.shownAtOpening ? u"1"_s : u"0"_s);
+    }
 }
 
 TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole) {
@@ -92,31 +156,25 @@ TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole)
     connection.Close();  // its files go through the failing layer, which ends with this test
 }
 
-TEST_F(Form3Test, CountChecksShowTheirMessageAndKeepTheList) {
+// A bad count stops before the store and keeps the list; the store decides what it can answer,
+// and its refusal, or a closed connection, gives one report and an empty, consistent list.
+TEST_F(Form3Test, CountsAreCheckedThenLeftToTheStore) {
     const auto form = Open();
     Display(*form, u"4"_s);
-    Display(*form, u""_s);
     Display(*form, u"abc"_s);
-    EXPECT_EQ(messages.messages,
-              (QStringList{u"You forgot to input number of riddles to display."_s,
-                           u"Must be a numeric entry."_s}));
+    EXPECT_EQ(messages.messages, QStringList{u"Must be a numeric entry."_s});
     EXPECT_EQ(form->List().Count(), 4);
     Display(*form, u" 5 "_s);
     EXPECT_EQ(form->List().Count(), 5);
     Display(*form, u"999999"_s);
     EXPECT_EQ(form->List().Count(), 30);
     EXPECT_TRUE(messages.errors.isEmpty());
-}
 
-TEST_F(Form3Test, StoreRefusalOrClosedConnectionGivesOneReportAndAConsistentList) {
-    const auto form = Open();
-    Display(*form, u"3"_s);
     Display(*form, u"2.5"_s);
     EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton1_Click at line 4"_s});
     EXPECT_EQ(form->List().Count(), 0);
     EXPECT_EQ(Total(*form), u"Total Riddle(s): 0"_s);
     EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
-
     connection.Close();
     form->PushButton3_Click();
     EXPECT_EQ(messages.Places(), (QStringList{u"Form3.PushButton1_Click at line 4"_s,
@@ -124,77 +182,31 @@ TEST_F(Form3Test, StoreRefusalOrClosedConnectionGivesOneReportAndAConsistentList
     EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
 }
 
-TEST_F(Form3Test, AnswersButtonFlipsCaptionWidthsAndSettingTogetherAcrossReopening) {
-    auto form = Open();
-    form->PushButton5_Click();
-    EXPECT_EQ(AnswersCaption(*form), u"Hide Answers"_s);
-    EXPECT_EQ(form->List().ColumnWidth(2), 3000);  // no longer collapsed
-    EXPECT_EQ(settings.Get(u"Hide Answers"_s), u"0"_s);
-    Display(*form, u"6"_s);
-    EXPECT_EQ(AnswerCount(*form), 6);
-
-    form = Open();
-    EXPECT_EQ(AnswersCaption(*form), u"Hide Answers"_s);
-    EXPECT_EQ(form->List().ColumnWidth(2), 3000);
-    EXPECT_EQ(form->List().Count(), 0);  // a reopened browser starts empty
-    form->PushButton5_Click();
-    EXPECT_EQ(settings.Get(u"Hide Answers"_s), u"1"_s);
-
-    form = Open();
-    EXPECT_EQ(AnswersCaption(*form), u"Show Answers"_s);
-    settings.Set(u"Hide Answers"_s, u"2"_s);
-    form = Open();
-    EXPECT_EQ(AnswersCaption(*form), u"Show Answers"_s);
-    form->PushButton3_Click();
-    EXPECT_EQ(AnswerCount(*form), 0);
-    EXPECT_TRUE(messages.errors.isEmpty());
-}
-
-TEST_F(Form3Test, HideAnswersThatIsNoNumberIsReportedOncePerLoad) {
-    settings.Set(u"Hide Answers"_s, u"maybe"_s);
-    const auto form = Open();
-    EXPECT_EQ(messages.Places(), QStringList{u"Form3.Form_Load at line 5"_s});
-    EXPECT_EQ(AnswersCaption(*form), u"Show Answers"_s);
-
-    form->PushButton3_Click();
-    EXPECT_EQ(messages.Places(), (QStringList{u"Form3.Form_Load at line 5"_s,
-                                              u"Form3.PushButton3_Click at line 5"_s}));
-    EXPECT_EQ(form->List().Count(), 30);
-    EXPECT_EQ(AnswerCount(*form), 0);
-    EXPECT_EQ(Total(*form), u"Total Riddle(s): 30"_s);
-}
-
 TEST_F(Form3Test, CountBoxIsSavedOnEveryChangeAndRestoredVerbatim) {
     auto form = Open();
-    auto* box = Control<QLineEdit>(*form, "Text1");
-    box->clear();
-    box->insert(u"1"_s);
-    box->insert(u"2"_s);
+    CountBox(*form)->clear();
+    CountBox(*form)->insert(u"1"_s);
+    CountBox(*form)->insert(u"2"_s);
     EXPECT_EQ(settings.writes,
               (QStringList{u"Text1=50"_s, u"Text1="_s, u"Text1=1"_s, u"Text1=12"_s}));
     form = Open();
-    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), u"12"_s);
-    Control<QLineEdit>(*form, "Text1")->clear();
+    EXPECT_EQ(CountBox(*form)->text(), u"12"_s);
+    CountBox(*form)->clear();
     form = Open();
-    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), QString());
+    EXPECT_EQ(CountBox(*form)->text(), QString());
 }
 
 TEST_F(Form3Test, ARunningCopyTakesInWhatAnotherSavedAndNeverWritesBackItsOldValues) {
     IniSettingsStore copyB(folder.Path(u"config"_s));
-    const auto openB = [&] {
-        auto form = std::make_unique<Form3>(Services(copyB));
-        form->Form_Load();
-        return form;
-    };
-    openB().reset();
+    Open(&copyB).reset();
     // Copy A sets the count to 7 and shows the answers; the file changes length.
     const QString ini = folder.WriteBytes(u"config/Tarvellan.ini"_s,
                                           "[Quorvane%20Software]\nText1=7\nHide%20Answers=0\n");
-    const auto form = openB();
-    EXPECT_EQ(Control<QLineEdit>(*form, "Text1")->text(), u"7"_s);
-    EXPECT_EQ(AnswersCaption(*form), u"Hide Answers"_s);
-    QSettings file(ini, QSettings::IniFormat);
-    EXPECT_EQ(file.value(u"Quorvane Software/Text1"_s).toString(), u"7"_s);
+    const auto form = Open(&copyB);
+    EXPECT_EQ(CountBox(*form)->text(), u"7"_s);
+    ExpectAnswersShown(*form, true);
+    EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value(u"Quorvane Software/Text1"_s).toString(),
+              u"7"_s);
 
     // Copy A hides the answers again before B loads every riddle.
     folder.WriteBytes(u"config/Tarvellan.ini"_s,
@@ -226,26 +238,6 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(form->List().Text(5), u"Riddle 6"_s);
     EXPECT_EQ(Total(*form), u"Total Riddle(s): 30"_s);
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), u"A\nB\nC"_s);
-}
-
-TEST_F(Form3Test, ClosingDuringAnExportDiscardsTheWindowOnlyAfterIt) {
-    Form3* form = Open().release();  // the window discards itself
-    QPointer<Form3> alive(form);
-    form->PushButton3_Click();
-    form->List().SetAllTicked(true);
-    fake.saveDialog.answers = {folder.Path(u"saved"_s)};
-    fake.events.runAt = 5;
-    fake.events.during = [form] {  // the user closes the window while events run
-        form->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    };
-    Control<QPushButton>(*form, "PushButton4")->click();
-    ASSERT_TRUE(alive);
-    EXPECT_EQ(mainShown, 1);
-    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
-    EXPECT_TRUE(QFile::exists(folder.Path(u"saved"_s)));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(alive);
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// A corpus of broken riddle files, made here since an encrypted file cannot be written by hand.
-// Each gives its exact outcome through the program's store (a report, or the rows that load) and
-// through quorvane-riddles dump (one line of error and a failing exit, or the rows).
+// Broken riddle files give their exact outcome through the program's store (a report, or the
+// rows that load) and through quorvane-riddles dump (one line of error and a failing exit, or the
+// rows). Damaged copies of the Access samples give one or the other, and never crash or stall;
+// readers that fail, die, stall or stop part-way give the damaged report.
 #include "store/Connection.h"
+#include "store/LegacyFile.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
-#include "store/SqlCipher.h"
 #include "store/StoreError.h"
 #include "tests/support/RiddleFiles.h"
 
@@ -12,149 +13,188 @@
 #include <QFile>
 #include <QProcess>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A file written with SQL through the program's own key and page size.
-QString WithSql(TestFolder& folder, const QByteArray& sql) {
-    const QString path = folder.Path(u"broken.mdb"_s);
-    QFile::remove(path);
-    sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
-    db.Execute(
-        ("PRAGMA cipher_page_size = " + QByteArray::number(RiddleFile::PageSize)).constData());
-    db.Execute(sql.constData());
-    return path;
+QString Sample(const char* name) {
+    return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
 }
 
-// A riddle table holding these rows, given as an SQL VALUES list.
-QString WithRows(TestFolder& folder, const char* values) {
-    return WithSql(folder, QByteArray("CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle, "
-                                      "answer); INSERT INTO tblRiddles VALUES ") +
-                               values);
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A good file of 3,000 riddles, as bytes to break.
-QByteArray Good(TestFolder& folder) {
-    return Bytes(folder.MakeRiddleFile(u"good.mdb"_s, NumberedRiddles(3000)));
-}
-
-constexpr const char* NotOurs =
-    "The riddle file %1 cannot be read: it is not a riddle file, or its password is not the "
-    "program's.";
-
-struct BrokenFile {
-    const char* name;
-    std::function<QString(TestFolder&)> make;
-    const char* report;  // with %1 for the file; nullptr when the rows load
-    int rows;
+struct StoreOutcome {
+    QString report;  // empty when every row was read
+    QStringList riddles;
 };
 
-void PrintTo(const BrokenFile& file, std::ostream* out) {
-    *out << file.name;
-}
-
-const BrokenFile Corpus[] = {
-    {"WrongKey",
-     [](TestFolder& f) { return f.MakeRiddleFile(u"b.mdb"_s, NumberedRiddles(3), u"other"_s); },
-     NotOurs, 0},
-    {"Junk", [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, QByteArray(5000, '\x5a')); },
-     NotOurs, 0},
-    {"ZeroLength", [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, {}); },
-     "The riddle file %1 has no table tblRiddles.", 0},
-    {"CutInsideTheFirstPage",
-     [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, Good(f).left(100)); }, NotOurs, 0},
-    {"CutAfterTheFirstPage",
-     [](TestFolder& f) { return f.WriteBytes(u"b.mdb"_s, Good(f).left(RiddleFile::PageSize)); },
-     "The riddle file %1 is damaged.", 0},
-    {"CutInHalf",
-     [](TestFolder& f) {
-         const QByteArray good = Good(f);
-         return f.WriteBytes(u"b.mdb"_s, good.left(good.size() / 2));
-     },
-     "The riddle file %1 is damaged.", 0},
-    {"SwappedPages",
-     [](TestFolder& f) {
-         QByteArray bytes = Good(f);
-         const qsizetype page = RiddleFile::PageSize;
-         const QByteArray third = bytes.mid(3 * page, page);
-         bytes.replace(3 * page, page, bytes.mid(5 * page, page));
-         bytes.replace(5 * page, page, third);
-         return f.WriteBytes(u"b.mdb"_s, bytes);
-     },
-     "The riddle file %1 is damaged.", 0},
-    {"NoTable", [](TestFolder& f) { return WithSql(f, "CREATE TABLE other(x)"); },
-     "The riddle file %1 has no table tblRiddles.", 0},
-    {"TwoColumns", [](TestFolder& f) { return WithSql(f, "CREATE TABLE tblRiddles(id, riddle)"); },
-     "The table tblRiddles in %1 needs three columns: id, riddle and answer.", 0},
-    {"NullTexts", [](TestFolder& f) { return WithRows(f, "(1, NULL, 'a'), (2, 'r', NULL)"); },
-     nullptr, 2},
-    {"MegabyteRiddle",
-     [](TestFolder& f) { return WithRows(f, "(1, printf('%.*c', 1048576, 'x'), 'a')"); }, nullptr,
-     1},
-    {"InvalidUtf8",
-     [](TestFolder& f) { return WithRows(f, "(1, CAST(x'41ff42c0' AS TEXT), 'a')"); }, nullptr, 1},
-};
-
-class BrokenFileTable : public testing::TestWithParam<BrokenFile> {};
-
-TEST_P(BrokenFileTable, StoreAndToolGiveTheFilesOutcome) {
-    TestFolder folder;
-    const QString path = GetParam().make(folder);
-    int rows = 0;
-    QString report;
+StoreOutcome ReadThroughStore(const QString& path) {
+    StoreOutcome outcome;
     try {
-        Connection connection;
+        Connection connection({}, QStringLiteral(LEGACY_READER));
         connection.Open(RiddleFile::ConnectionString(path));
         RecordSet records;
         records.Open(u"select * from tblRiddles"_s, connection, RecordSet::StaticCursor,
                      RecordSet::ReadOnlyLock);
         for (; !records.Eof(); records.MoveNext()) {
-            const QVariant riddle = records.Fields(1).Value;
-            if (rows == 0 && QByteArrayView(GetParam().name) == "MegabyteRiddle") {
-                EXPECT_EQ(riddle.toString().size(), 1 << 20);
-            }
-            if (QByteArrayView(GetParam().name) == "InvalidUtf8") {
-                EXPECT_EQ(riddle.toString(), u"A\ufffdB\ufffd"_s);
-            }
-            ++rows;
+            outcome.riddles.push_back(records.Fields(1).Value.toString());
         }
     } catch (const StoreError& error) {
-        report = QString::fromUtf8(error.what());
+        outcome.report = QString::fromUtf8(error.what());
     }
-    QProcess tool;
+    return outcome;
+}
+
+// False when quorvane-riddles dump did not end.
+bool Dump(QProcess& tool, const QString& path) {
     tool.start(QStringLiteral(RIDDLE_TOOL), {u"dump"_s, path});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    const QString err = QString::fromUtf8(tool.readAllStandardError());
-    const QByteArray out = tool.readAllStandardOutput();
-    if (GetParam().report != nullptr) {
-        const QString expected =
-            QString::fromUtf8(GetParam().report).arg(QDir::toNativeSeparators(path));
-        EXPECT_EQ(report, expected);
-        EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(tool.exitCode(), 1);
-        EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
-        EXPECT_TRUE(err.contains(expected)) << err.toStdString();
-    } else {
-        EXPECT_EQ(report, QString());
-        EXPECT_EQ(rows, GetParam().rows);
+    return tool.waitForFinished(30000);
+}
+
+constexpr const char* NotOurs =
+    "The riddle file %1 cannot be read: it is not a riddle file, or its password is not the "
+    "program's.";
+constexpr const char* Damaged = "The riddle file %1 is damaged.";
+constexpr const char* NoTable = "The riddle file %1 has no table tblRiddles.";
+
+struct BrokenFile {
+    const char* name;    // of the file in tests/data/store, whose README says how it was made
+    const char* report;  // with %1 for the file; nullptr when the rows load
+    int rows;
+};
+
+TEST(BrokenFileTable, StoreAndToolGiveTheFilesOutcome) {
+    const BrokenFile corpus[] = {
+        {"WrongKey", NotOurs, 0},
+        {"Junk", NotOurs, 0},
+        {"ZeroLength", NoTable, 0},
+        {"CutInsideTheFirstPage", NotOurs, 0},
+        {"CutAfterTheFirstPage", Damaged, 0},
+        {"CutInHalf", Damaged, 0},
+        {"SwappedPages", Damaged, 0},
+        {"NoTable", NoTable, 0},
+        {"TwoColumns", "The table tblRiddles in %1 needs three columns: id, riddle and answer.", 0},
+        {"NullTexts", nullptr, 2},
+        {"MegabyteRiddle", nullptr, 1},
+        {"InvalidUtf8", nullptr, 1},
+    };
+    TestFolder folder;
+    folder.MakeRiddleFile(u"MegabyteRiddle.mdb"_s, {{1, QString(1 << 20, u'x'), u"a"_s}});
+    for (const BrokenFile& file : corpus) {
+        SCOPED_TRACE(file.name);
+        const QString name = QString::fromLatin1(file.name) + u".mdb"_s;
+        const QString path = folder.Path(name);
+        if (!QFile::exists(path)) {
+            ASSERT_TRUE(
+                QFile::copy(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/store/") + name, path));
+        }
+        const StoreOutcome store = ReadThroughStore(path);
+        QProcess tool;
+        ASSERT_TRUE(Dump(tool, path));
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        if (file.report != nullptr) {
+            const QString expected =
+                QString::fromUtf8(file.report).arg(QDir::toNativeSeparators(path));
+            EXPECT_EQ(store.report, expected);
+            EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(tool.exitCode(), 1);
+            EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+            EXPECT_TRUE(err.contains(expected)) << err.toStdString();
+            continue;
+        }
+        EXPECT_EQ(store.report, QString());
+        EXPECT_EQ(store.riddles.size(), file.rows);
         EXPECT_EQ(tool.exitCode(), 0) << err.toStdString();
-        EXPECT_EQ(out.count('\n'), GetParam().rows + 1);  // the header line, then the rows
+        // The header line, then the rows.
+        EXPECT_EQ(tool.readAllStandardOutput().count('\n'), file.rows + 1);
+        if (QByteArrayView(file.name) == "MegabyteRiddle") {
+            EXPECT_EQ(store.riddles.value(0).size(), 1 << 20);
+        } else if (QByteArrayView(file.name) == "InvalidUtf8") {
+            EXPECT_EQ(store.riddles.value(0), u"A\ufffdB\ufffd"_s);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Corpus, BrokenFileTable, testing::ValuesIn(Corpus),
-                         [](const testing::TestParamInfo<BrokenFile>& info) {
-                             return std::string(info.param.name);
-                         });
+// Made with a fixed seed: bit flips, cuts at and between 4 KB pages, overwritten pages.
+QByteArray DamagedCopy(const QByteArray& whole, int variant, std::mt19937& random) {
+    constexpr qsizetype Page = 4096;
+    QByteArray bytes = whole;
+    const auto anywhere = [&](qsizetype size) {
+        return std::uniform_int_distribution<qsizetype>(0, size - 1)(random);
+    };
+    switch (variant % 4) {
+        case 0:  // a few bits flipped anywhere
+            for (int i = 0; i < 1 + variant % 7; ++i) {
+                bytes[anywhere(bytes.size())] ^= static_cast<char>(1 << (variant % 8));
+            }
+            break;
+        case 1:  // cut at a page boundary
+            bytes.truncate(Page * (1 + anywhere(bytes.size() / Page - 1)));
+            break;
+        case 2:  // cut inside a page
+            bytes.truncate(anywhere(bytes.size()));
+            break;
+        default:  // one page overwritten with noise
+            for (qsizetype at = Page * anywhere(bytes.size() / Page), end = at + Page; at < end;
+                 ++at) {
+                bytes[at] = static_cast<char>(random());
+            }
+    }
+    return bytes;
+}
+
+TEST(DamagedLegacyTest, EveryDamagedCopyGivesRowsOrAReport) {
+    TestFolder folder;
+    std::mt19937 random(2026);
+    int reported = 0;
+    for (const char* sample : {"riddles-jet4.mdb", "riddles-edge.mdb", "db-enc.mdb"}) {
+        QFile file(Sample(sample));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        for (int variant = 0; variant < 50; ++variant) {
+            SCOPED_TRACE(std::string(sample) + " variant " + std::to_string(variant));
+            const QString path =
+                folder.WriteBytes(u"damaged.mdb"_s, DamagedCopy(whole, variant, random));
+            reported += ReadThroughStore(path).report.isEmpty() ? 0 : 1;
+            QProcess tool;
+            ASSERT_TRUE(Dump(tool, path));
+            EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+            EXPECT_LE(tool.exitCode(), 1);
+        }
+    }
+    EXPECT_GT(reported, 0);
+}
+
+std::string RefusalOf(const QString& reader, const QString& path, int silenceMs = 5000) {
+    try {
+        ReadLegacyRiddles(reader, path, silenceMs);
+    } catch (const StoreError& error) {
+        return error.what();
+    }
+    return "read";
+}
+
+TEST(LegacyFileTest, ReadersThatFailDieStallOrStopEarlyGiveTheDamagedReport) {
+    using testing::HasSubstr;
+    TestFolder folder;
+    const auto script = [&](const char* name, const QByteArray& body) {
+        const QString path = folder.WriteBytes(QString::fromLatin1(name), "#!/bin/sh\n" + body);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        return path;
+    };
+    const QString reader = QStringLiteral(LEGACY_READER);
+    const QString junk = folder.WriteBytes(u"junk.mdb"_s, QByteArray(5000, '\x5a'));
+    for (const QString& failing :
+         {reader, script("cut", "printf 'R\\001\\005\\000'\n"), script("crash", "kill -SEGV $$\n"),
+          script("trailing", "printf 'ER'\n")}) {
+        EXPECT_THAT(RefusalOf(failing, junk), HasSubstr("is damaged"));
+    }
+    EXPECT_THAT(RefusalOf(script("stall", "exec sleep 30\n"), junk, 200), HasSubstr("is damaged"));
+    EXPECT_THAT(RefusalOf(folder.Path(u"absent-reader"_s), junk), HasSubstr("cannot be started"));
+    EXPECT_THAT(RefusalOf(reader, Sample("db2007-enc.accdb")), HasSubstr("is damaged"));
+}
 
 }  // namespace

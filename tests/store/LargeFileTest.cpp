@@ -48,23 +48,24 @@ protected:
         path = folder.MakeRiddleFile(u"large.mdb"_s, GappedRiddles(GetParam()));
         connection.Open(RiddleFile::ConnectionString(path));
     }
-    void OpenAll(RecordSet& records) {
-        records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    void OpenQuery(RecordSet& records, const QString& sql = AllRiddles) {
+        records.Open(sql, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
     }
-    // The ids of a full read, checking each row's texts on the way.
-    std::vector<qint64> ReadAllIds(int stopAfter = -1) {
-        RecordSet records;
-        OpenAll(records);
+    // The ids of the rows from the current one on, at most `most`, checking their texts.
+    static std::vector<qint64> Ids(RecordSet& records, int most = -1) {
         std::vector<qint64> ids;
-        while (!records.Eof() && stopAfter-- != 0) {
+        for (; !records.Eof() && most-- != 0; records.MoveNext()) {
             const qint64 id = records.Fields(0).Value.toLongLong();
-            const QString riddle = records.Fields(1).Value.toString();
-            EXPECT_TRUE(riddle.endsWith(QString::number(id))) << id;
+            EXPECT_TRUE(records.Fields(1).Value.toString().endsWith(QString::number(id))) << id;
             EXPECT_EQ(records.Fields(2).Value.isNull(), id > 0 && id <= 40000 && id % 5 == 0) << id;
             ids.push_back(id);
-            records.MoveNext();
         }
         return ids;
+    }
+    std::vector<qint64> ReadIds(const QString& sql = AllRiddles, int most = -1) {
+        RecordSet records;
+        OpenQuery(records, sql);
+        return Ids(records, most);
     }
 
     TestFolder folder;
@@ -78,53 +79,36 @@ TEST_P(LargeFileTest, FullReadGivesEveryRowOnceInKeyOrder) {
         expected.push_back(row.id);
     }
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(ReadAllIds(), expected);
+    // Reads left half-way end, and the next one is whole.
+    for (const int stop : {1, 4096, 4097, 9000, 30000}) {
+        EXPECT_EQ(ReadIds(AllRiddles, stop).size(), static_cast<size_t>(stop));
+    }
+    EXPECT_EQ(ReadIds(), expected);
 
     // A full read inside another one reads on its own, and both stay whole.
     RecordSet outer;
-    OpenAll(outer);
-    for (int i = 0; i < 10000; ++i) {
-        outer.MoveNext();
-    }
-    EXPECT_EQ(ReadAllIds(), expected);
-    std::vector<qint64> rest;
-    while (!outer.Eof()) {
-        rest.push_back(outer.Fields(0).Value.toLongLong());
-        outer.MoveNext();
-    }
+    OpenQuery(outer);
+    EXPECT_EQ(Ids(outer, 10000).size(), 10000u);
+    EXPECT_EQ(ReadIds(), expected);
+    const std::vector<qint64> rest = Ids(outer);
     EXPECT_TRUE(std::equal(rest.begin(), rest.end(), expected.begin() + 10000, expected.end()));
 
     // Keys with gaps still count and move right.
     RecordSet records;
-    OpenAll(records);
+    OpenQuery(records);
     EXPECT_EQ(records.RecordCount(), static_cast<qint64>(expected.size()));
     records.Move(20000);
     EXPECT_EQ(records.Fields(0).Value.toLongLong(), expected[20000]);
 }
 
-TEST_P(LargeFileTest, ReadsLeftHalfWayEndAndTheNextOneIsWhole) {
-    for (const int stop : {1, 4096, 4097, 9000, 30000}) {
-        EXPECT_EQ(ReadAllIds(stop).size(), static_cast<size_t>(stop));
-    }
-    EXPECT_EQ(ReadAllIds().size(), GappedRiddles(GetParam()).size());
-}
-
 TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
-    RecordSet records;
-    records.Open(u"select top 30000 * from tblRiddles ORDER BY Rnd([id])"_s, connection,
-                 RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
-    std::set<qint64> seen;
+    const std::vector<qint64> ids =
+        ReadIds(u"select top 30000 * from tblRiddles ORDER BY Rnd([id])"_s);
+    EXPECT_EQ(std::set<qint64>(ids.begin(), ids.end()).size(), 30000u);
     qint64 inOrder = 0;
-    qint64 previous = std::numeric_limits<qint64>::min();
-    for (; !records.Eof(); records.MoveNext()) {
-        const qint64 id = records.Fields(0).Value.toLongLong();
-        EXPECT_TRUE(records.Fields(1).Value.toString().endsWith(QString::number(id))) << id;
-        EXPECT_EQ(records.Fields(2).Value.isNull(), id > 0 && id <= 40000 && id % 5 == 0) << id;
-        inOrder += id > previous ? 1 : 0;
-        previous = id;
-        seen.insert(id);
+    for (size_t i = 1; i < ids.size(); ++i) {
+        inOrder += ids[i] > ids[i - 1] ? 1 : 0;
     }
-    EXPECT_EQ(seen.size(), 30000u);
     EXPECT_LT(inOrder, 20000);  // the rows come in the selection's random order, not the table's
 }
 
@@ -152,7 +136,7 @@ TEST_P(LargeFileTest, DamageFoundByEitherThreadIsReportedAndNothingHangs) {
     }
     file.close();
     for (int attempt = 0; attempt < 3; ++attempt) {
-        EXPECT_THROW(ReadAllIds(), StoreError);
+        EXPECT_THROW(ReadIds(), StoreError);
     }
 }
 
@@ -174,15 +158,16 @@ std::map<qint64, int> DrawCounts(Connection& connection, int draws) {
     return drawn;
 }
 
-TEST(FileFormatTest, FilesOfTheEarlierToolWithSmallPagesAndNoKeyIndexAreRead) {
+TEST(FileFormatTest, EarlierToolsFilesAndRowsChangedByStockSqlCipherAreReadAndDrawnRight) {
     TestFolder folder;
-    const QString path = folder.Path(u"old.mdb"_s);
-    Edit(path, RiddleFile::FirstPageSize,
+    // The earlier tool wrote small pages and no key index.
+    const QString old = folder.Path(u"old.mdb"_s);
+    Edit(old, RiddleFile::FirstPageSize,
          "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle TEXT, answer TEXT);"
          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9000) "
          "INSERT INTO tblRiddles SELECT i * 2, 'riddle ' || i, 'answer' FROM n;");
     Connection connection;
-    connection.Open(RiddleFile::ConnectionString(path));
+    connection.Open(RiddleFile::ConnectionString(old));
     RecordSet records;
     records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
     qint64 read = 0;
@@ -191,21 +176,18 @@ TEST(FileFormatTest, FilesOfTheEarlierToolWithSmallPagesAndNoKeyIndexAreRead) {
     }
     EXPECT_EQ(read, 9000);
     records.Close();
-    const std::map<qint64, int> drawn = DrawCounts(connection, 200);
+    std::map<qint64, int> drawn = DrawCounts(connection, 200);
     EXPECT_TRUE(
         std::all_of(drawn.begin(), drawn.end(), [](auto row) { return row.first % 2 == 0; }));
-}
+    connection.Close();
 
-TEST(FileFormatTest, RowsChangedByStockSqlCipherAreCountedAndDrawnRight) {
-    TestFolder folder;
-    const QString path = folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(6));
+    const QString changed = folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(6));
     // Delete two rows and add one past the end: the keys now have a gap.
-    Edit(path, RiddleFile::PageSize,
+    Edit(changed, RiddleFile::PageSize,
          "DELETE FROM tblRiddles WHERE id IN (2, 3); "
          "INSERT INTO tblRiddles VALUES (100, 'new', 'one')");
-    Connection connection;
-    connection.Open(RiddleFile::ConnectionString(path));
-    const std::map<qint64, int> drawn = DrawCounts(connection, 5000);
+    connection.Open(RiddleFile::ConnectionString(changed));
+    drawn = DrawCounts(connection, 5000);
     ASSERT_EQ(drawn.size(), 5u);
     for (const qint64 id : {1, 4, 5, 6, 100}) {
         EXPECT_GT(drawn.at(id), 880) << id;

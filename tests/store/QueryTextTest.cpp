@@ -3,91 +3,69 @@
 #include "store/QueryText.h"
 #include "store/StoreError.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+using testing::HasSubstr;
+using testing::ThrowsMessage;
 
 namespace {
 
-struct Accepted {
-    const char* name;
-    const char* sql;
-    RiddleQuery::Kind kind;
-    int count;
-};
-
-class AcceptedQuery : public testing::TestWithParam<Accepted> {};
-
-TEST_P(AcceptedQuery, IsRead) {
-    const RiddleQuery query = ParseRiddleQuery(QString::fromUtf8(GetParam().sql));
-    EXPECT_EQ(query.kind, GetParam().kind);
-    EXPECT_EQ(query.count, GetParam().count);
-}
-
-constexpr auto All = RiddleQuery::Kind::AllRiddles;
-constexpr auto Random = RiddleQuery::Kind::RandomSelection;
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, AcceptedQuery,
-    testing::Values(
-        Accepted{"All", "select * from tblRiddles", All, 0},
-        Accepted{"AllOtherCase", "SELECT * FROM TBLRIDDLES", All, 0},
-        Accepted{"AllExtraBlanks", "  select   *  from   tblRiddles  ", All, 0},
-        Accepted{"Top", "select top 10 * from tblRiddles ORDER BY Rnd([id])", Random, 10},
-        Accepted{"TopBlanksAroundCount", "select top  5  * from tblRiddles ORDER BY Rnd([id])",
-                 Random, 5},
-        Accepted{"TopLowerCase", "select top 7 * from tblriddles order by rnd([id])", Random, 7},
-        Accepted{"TopWithoutBrackets", "select top 3 * from tblRiddles ORDER BY Rnd( id )", Random,
-                 3},
-        Accepted{"TopLargest", "select top 999999 * from tblRiddles ORDER BY Rnd([id])", Random,
-                 999999},
-        Accepted{"TopLeadingZeros", "select top 007 * from tblRiddles ORDER BY Rnd([id])", Random,
-                 7}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct Refused {
-    const char* name;
-    const char* sql;
-    const char* messagePart;
-};
-
-class RefusedQuery : public testing::TestWithParam<Refused> {};
-
-TEST_P(RefusedQuery, SaysWhatWasWrong) {
-    try {
-        ParseRiddleQuery(QString::fromUtf8(GetParam().sql));
-        FAIL() << "accepted " << GetParam().sql;
-    } catch (const StoreError& error) {
-        EXPECT_NE(std::string(error.what()).find(GetParam().messagePart), std::string::npos)
-            << error.what();
-    }
+QString Top(const char* count) {
+    return u"select top %1 * from tblRiddles ORDER BY Rnd([id])"_s.arg(QLatin1StringView(count));
 }
 
 constexpr const char* NotWhole = "is not a whole number from 1 to 999999";
 constexpr const char* Unknown = "answers only";
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, RefusedQuery,
-    testing::Values(
-        Refused{"Zero", "select top 0 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Negative", "select top -5 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Fraction", "select top 2.5 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Exponent", "select top 1e3 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Grouping", "select top 1,000 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Million", "select top 1000000 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"HugeNumber",
-                "select top 99999999999999999999 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Sign", "select top +5 * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"Injection",
-                "select top 1 * from tblRiddles; drop table tblRiddles; select top 1 * from "
-                "tblRiddles ORDER BY Rnd([id])",
-                NotWhole},
-        Refused{"MissingCount", "select top * from tblRiddles ORDER BY Rnd([id])", NotWhole},
-        Refused{"TopWithoutOrder", "select top 5 * from tblRiddles", Unknown},
-        Refused{"OtherTable", "select * from sqlite_master", Unknown},
-        Refused{"Columns", "select riddle from tblRiddles", Unknown}, Refused{"Empty", "", Unknown},
-        Refused{"Delete", "delete from tblRiddles", Unknown}),
-    [](const auto& info) { return std::string(info.param.name); });
+struct QueryCase {
+    const char* name;
+    QString sql;
+    int count;                      // 0 for all riddles
+    const char* refusal = nullptr;  // part of the message when the text is refused
+};
+
+TEST(QueryTextTest, TheTwoFormsAreReadAndEveryOtherTextIsRefused) {
+    const QueryCase cases[] = {
+        {"All", u"select * from tblRiddles"_s, 0},
+        {"AllOtherCase", u"SELECT * FROM TBLRIDDLES"_s, 0},
+        {"AllExtraBlanks", u"  select   *  from   tblRiddles  "_s, 0},
+        {"Top", Top("10"), 10},
+        {"TopBlanksAroundCount", Top(" 5 "), 5},
+        {"TopLowerCase", u"select top 7 * from tblriddles order by rnd([id])"_s, 7},
+        {"TopWithoutBrackets", u"select top 3 * from tblRiddles ORDER BY Rnd( id )"_s, 3},
+        {"TopLargest", Top("999999"), 999999},
+        {"TopLeadingZeros", Top("007"), 7},
+        {"Zero", Top("0"), 0, NotWhole},
+        {"Negative", Top("-5"), 0, NotWhole},
+        {"Fraction", Top("2.5"), 0, NotWhole},
+        {"Exponent", Top("1e3"), 0, NotWhole},
+        {"Grouping", Top("1,000"), 0, NotWhole},
+        {"Million", Top("1000000"), 0, NotWhole},
+        {"HugeNumber", Top("99999999999999999999"), 0, NotWhole},
+        {"Sign", Top("+5"), 0, NotWhole},
+        {"Injection", Top("1 * from tblRiddles; drop table tblRiddles; select top 1"), 0, NotWhole},
+        {"MissingCount", u"select top * from tblRiddles ORDER BY Rnd([id])"_s, 0, NotWhole},
+        {"TopWithoutOrder", u"select top 5 * from tblRiddles"_s, 0, Unknown},
+        {"OtherTable", u"select * from sqlite_master"_s, 0, Unknown},
+        {"Columns", u"select riddle from tblRiddles"_s, 0, Unknown},
+        {"Empty", u""_s, 0, Unknown},
+        {"Delete", u"delete from tblRiddles"_s, 0, Unknown},
+    };
+    for (const QueryCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        if (row.refusal != nullptr) {
+            EXPECT_THAT([&] { ParseRiddleQuery(row.sql); },
+                        ThrowsMessage<StoreError>(HasSubstr(row.refusal)));
+            continue;
+        }
+        const RiddleQuery query = ParseRiddleQuery(row.sql);
+        EXPECT_EQ(query.kind, row.count == 0 ? RiddleQuery::Kind::AllRiddles
+                                             : RiddleQuery::Kind::RandomSelection);
+        EXPECT_EQ(query.count, row.count);
+    }
+}
 
 TEST(ConnectionStringTest, ReadsPathAndPasswordAsTheStartUpWritesThem) {
     const ConnectionSettings settings = ParseConnectionString(

@@ -27,6 +27,11 @@ ToolRun RiddleTool(const QStringList& args) {
             QString::fromUtf8(tool.readAllStandardError()).trimmed()};
 }
 
+// Inputs kept under tests/data, where their exact bytes can be seen.
+QString Data(const QString& name) {
+    return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/") + name;
+}
+
 class RiddleToolTest : public testing::Test {
 protected:
     QString Tsv(const QByteArray& text) { return folder.WriteBytes(u"in.tsv"_s, text); }
@@ -36,52 +41,29 @@ protected:
 };
 
 TEST_F(RiddleToolTest, MakeThenDumpGivesTheRiddlesBackInIdOrderAndDumpsRoundTrip) {
-    // Line breaks by two blanks, alternatives, nulls, and the escapes: TAB, CR, LF, a backslash,
-    // the two characters \n as text and a lone \N as text.
-    const QByteArray sorted =
-        "id\triddle\tanswer\n"
-        "1\tCaf\xc3\xa9 riddle\t\\N\n"
-        "2\tI have keys  but open no lock.  What am I?\tpiano, a piano\n"
-        "3\tone\\ttab\\rcr\\nlf\tback\\\\slash\n"
-        "4\tnot a break: \\\\n\t\\\\N\n"
-        "7\t\\N\t\n";
-    const QList<QByteArray> lines = sorted.split('\n');
-    const QByteArray shuffled = lines[0] + '\n' + lines[2] + '\n' + lines[5] + '\n' + lines[1] +
-                                '\n' + lines[3] + '\n' + lines[4] + '\n';
-    ASSERT_EQ(RiddleTool({u"make"_s, Tsv(shuffled), Out()}).status, 0);
-    const ToolRun dump = RiddleTool({u"dump"_s, Out()});
-    EXPECT_EQ(dump.status, 0);
-    EXPECT_EQ(dump.out, sorted);
-    const QString again = folder.Path(u"again.mdb"_s);
-    ASSERT_EQ(RiddleTool({u"make"_s, folder.WriteBytes(u"dumped.tsv"_s, dump.out), again}).status,
-              0);
-    EXPECT_EQ(RiddleTool({u"dump"_s, again}).out, sorted);
+    // Two-blank line breaks, alternatives, nulls and every escape (TAB, CR, LF, a backslash, \n
+    // and a lone \N as text): first shuffled, then as the dump gives them back.
+    const QByteArray sorted = ReadFile(Data(u"tools/sorted.tsv"_s));
+    for (const QString& input : {u"tools/shuffled.tsv"_s, u"tools/sorted.tsv"_s}) {
+        ASSERT_EQ(RiddleTool({u"make"_s, Data(input), Out()}).status, 0);
+        const ToolRun dump = RiddleTool({u"dump"_s, Out()});
+        EXPECT_EQ(dump.status, 0);
+        EXPECT_EQ(dump.out, sorted) << input.toStdString();
+    }
 }
 
 TEST_F(RiddleToolTest, MalformedLineStopsWithItsNumberAndLeavesNoFile) {
-    struct Case {
-        QByteArray text;
-        int line;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {"id\triddle\tanswer\n1\ta\tb\n2\tonly two\n", 3, "expected 3 fields"},
-        {"1\ta\tb\n\nx\ta\tb\n", 3, "the id \"x\" is not a whole number"},
-        {"1\ta\tb\n1.5\ta\tb\n", 2, "not a whole number"},
-        {"4\ta\tb\n5\tc\td\n4\te\tf\n", 3, "the id 4 was already used on line 1"},
-        {"1\ta\tb\n2\t\xff\tb\n", 2, "not valid UTF-8"},
-        {"1\ta\\x\tb\n", 1, "\"\\x\" is not an escape"},
-        {"1\ta\\\tb\n", 1, "a backslash ends the field"},
-        {"1\ta\tb\\N\n", 1, "\"\\N\" is not an escape"},
-    };
-    for (const Case& c : cases) {
-        const QString in = Tsv(c.text);
-        const ToolRun run = RiddleTool({u"make"_s, in, Out()});
+    // One line each: the input's name, then what the tool says after the input's path.
+    const QDir cases(Data(u"tools/malformed"_s));
+    const QStringList messages = QString::fromUtf8(ReadFile(cases.filePath(u"messages.txt"_s)))
+                                     .split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(messages.size(), 8);
+    for (const QString& message : messages) {
+        const ToolRun run =
+            RiddleTool({u"make"_s, cases.filePath(message.section(u':', 0, 0)), Out()});
         EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(run.err.startsWith(in + u":%1: "_s.arg(c.line))) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.reason))) << run.err.toStdString();
-        EXPECT_FALSE(QFile::exists(Out()));
-        EXPECT_EQ(QDir(folder.Folder()).entryList(QDir::Files), QStringList{u"in.tsv"_s});
+        EXPECT_EQ(run.err.toStdString(), cases.filePath(message).toStdString());
+        EXPECT_EQ(Entries(folder.Folder()), QStringList());
     }
 }
 
@@ -112,10 +94,7 @@ TEST_F(RiddleToolTest, OtherPasswordCrLfLinesAndMissingInputs) {
 }
 
 TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
-    const auto sample = [](const char* name) {
-        return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
-    };
-    const QString edge = sample("riddles-edge.mdb");
+    const QString edge = Data(u"jet/riddles-edge.mdb"_s);
     ASSERT_EQ(RiddleTool({u"import"_s, edge, Out()}).status, 0);
     const QByteArray dumped = RiddleTool({u"dump"_s, Out()}).out;
     EXPECT_EQ(dumped, RiddleTool({u"dump"_s, edge}).out);
@@ -123,11 +102,11 @@ TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
     EXPECT_TRUE(dumped.endsWith("\n6\t\\N\tempty riddle\n"));  // a null riddle stays null
 
     EXPECT_TRUE(
-        RiddleTool({u"dump"_s, sample("db-enc.mdb")}).err.contains(u"no table tblRiddles"_s));
-    EXPECT_TRUE(RiddleTool({u"dump"_s, sample("db2007-enc.accdb")})
+        RiddleTool({u"dump"_s, Data(u"jet/db-enc.mdb"_s)}).err.contains(u"no table tblRiddles"_s));
+    EXPECT_TRUE(RiddleTool({u"dump"_s, Data(u"jet/db2007-enc.accdb"_s)})
                     .err.contains(u"is an Access 2007 or later database (.accdb), which"_s));
 
-    const QString other = sample("pw-V2000_with-password.mdb");
+    const QString other = Data(u"jet/pw-V2000_with-password.mdb"_s);
     EXPECT_TRUE(RiddleTool({u"dump"_s, other}).err.contains(u"password is not the program's"_s));
     const ToolRun opened = RiddleTool({u"import"_s, other, Out(), u"--password"_s, u"password"_s});
     EXPECT_EQ(opened.status, 1);
