@@ -82,35 +82,38 @@ ChunkedScan::~ChunkedScan() {
     EndReading(db_, ownTransaction_);
 }
 
-std::optional<RiddleRow> ChunkedScan::Next() {
+bool ChunkedScan::Next(RiddleRow& row) {
     if (!split_) {
         if (!start_.Step()) {
-            return std::nullopt;  // every row was among the first ones
+            return false;  // every row was among the first ones
         }
         if (startRows_ < StartRows) {
             ++startRows_;
-            return RiddleTable::CurrentRow(start_, 1);
+            RiddleTable::ReadRow(start_, row, 1);
+            return true;
         }
         // The statement stands on the first row after the first ones: cut the rest from there.
         ownTransaction_ = BeginReading(db_);
         const qint64 key = start_.Int64(0);
-        RiddleRow row = RiddleTable::CurrentRow(start_, 1);
+        RiddleTable::ReadRow(start_, row, 1);
         start_.Reset();
         split_ = true;
         Split(key);
-        return row;
+        return true;
     }
     while (true) {
         if (streaming_) {
             if (range_->Step()) {
-                return RiddleTable::CurrentRow(*range_);
+                RiddleTable::ReadRow(*range_, row);
+                return true;
             }
             streaming_ = false;
         } else if (takenAt_ != nullptr && takenAt_ < taken_.constEnd()) {
-            return UnpackRow(takenAt_, fields_);
+            UnpackRow(takenAt_, fields_, row);
+            return true;
         }
         if (!NextChunk()) {
-            return std::nullopt;
+            return false;
         }
     }
 }

@@ -26,7 +26,7 @@ public:
     ChunkedScan(const ChunkedScan&) = delete;
     ChunkedScan& operator=(const ChunkedScan&) = delete;
 
-    std::optional<RiddleRow> Next() override;
+    bool Next(RiddleRow& row) override;
 
 private:
     struct Chunk {

@@ -23,11 +23,12 @@ class RowsScan final : public RiddleScan {
 public:
     explicit RowsScan(std::shared_ptr<const std::vector<RiddleRow>> rows)
         : rows_(std::move(rows)) {}
-    std::optional<RiddleRow> Next() override {
+    bool Next(RiddleRow& row) override {
         if (next_ == rows_->size()) {
-            return std::nullopt;
+            return false;
         }
-        return (*rows_)[next_++];
+        row = (*rows_)[next_++];
+        return true;
     }
 
 private:

@@ -58,5 +58,7 @@ RiddleRow PackedRows::At(qint64 position) {
         throw RowGone((*selected_)[static_cast<size_t>(position)], path_);
     }
     const char* at = blocks_[place >> 32].constData() + ((place & 0xffffffff) - 1);
-    return UnpackRow(at, columns_);
+    RiddleRow row;
+    UnpackRow(at, columns_, row);
+    return row;
 }

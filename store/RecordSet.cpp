@@ -20,7 +20,7 @@ void RecordSet::Open(const QString& sql, Connection& connection, int cursorType,
     try {
         if (query.kind == RiddleQuery::Kind::AllRiddles) {
             scan_ = table_->ScanAll();
-            row_ = scan_->Next();
+            NextScanned();
         } else {
             keys_ = table_->RandomKeys(query.count);
             keyedRows_ = table_->RowsOf(keys_);
@@ -69,7 +69,7 @@ void RecordSet::MoveNext() {
     RequireRow();
     ++position_;
     if (scan_) {
-        row_ = scan_->Next();
+        NextScanned();
     } else {
         LoadKeyedRow();
     }
@@ -104,6 +104,15 @@ void RecordSet::SwitchToKeys() {
     }
     keys_ = table_->Keys();
     scan_.reset();
+}
+
+void RecordSet::NextScanned() {
+    if (!row_) {
+        row_.emplace();
+    }
+    if (!scan_->Next(*row_)) {
+        row_.reset();
+    }
 }
 
 void RecordSet::LoadKeyedRow() {

@@ -11,8 +11,10 @@
 
 class Connection;
 
+// A view of one field of the current row, valid until the record set moves or closes: a full
+// read hands out a million rows, and copying each value out costs as much as reading it.
 struct Field {
-    QVariant Value;  // null for a missing value
+    const QVariant& Value;  // null for a missing value
 };
 
 class RecordSet final {
@@ -44,6 +46,7 @@ private:
     void RequireOpen() const;
     void RequireRow() const;
     void SwitchToKeys();
+    void NextScanned();
     void LoadKeyedRow();
 
     std::shared_ptr<RiddleSource> table_;

@@ -16,8 +16,8 @@ using SeedSource = std::function<quint64()>;
 class RiddleScan {
 public:
     virtual ~RiddleScan() = default;
-    // The next row, or nothing after the last.
-    virtual std::optional<RiddleRow> Next() = 0;
+    // Puts the next row into `row`, reusing its storage; false after the last.
+    virtual bool Next(RiddleRow& row) = 0;
 };
 
 // Rows by their position in a list of keys.

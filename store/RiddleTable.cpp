@@ -232,11 +232,12 @@ namespace {
 class StatementScan final : public RiddleScan {
 public:
     explicit StatementScan(sqlcipher::Statement statement) : statement_(std::move(statement)) {}
-    std::optional<RiddleRow> Next() override {
+    bool Next(RiddleRow& row) override {
         if (!statement_.Step()) {
-            return std::nullopt;
+            return false;
         }
-        return RiddleTable::CurrentRow(statement_);
+        RiddleTable::ReadRow(statement_, row);
+        return true;
     }
 
 private:
@@ -254,7 +255,7 @@ public:
     ~HelpedScan() override { busy_ = false; }
     HelpedScan(const HelpedScan&) = delete;
     HelpedScan& operator=(const HelpedScan&) = delete;
-    std::optional<RiddleRow> Next() override { return scan_.Next(); }
+    bool Next(RiddleRow& row) override { return scan_.Next(row); }
 
 private:
     ChunkedScan scan_;
@@ -273,10 +274,13 @@ std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
 
 RiddleRow RiddleTable::CurrentRow(const sqlcipher::Statement& statement, int first) {
     RiddleRow row;
-    const int columns = statement.ColumnCount();
-    row.reserve(static_cast<size_t>(std::max(columns - first, 0)));
-    for (int i = first; i < columns; ++i) {
-        row.push_back(statement.Value(i));
-    }
+    ReadRow(statement, row, first);
     return row;
+}
+
+void RiddleTable::ReadRow(const sqlcipher::Statement& statement, RiddleRow& row, int first) {
+    row.resize(static_cast<size_t>(std::max(statement.ColumnCount() - first, 0)));
+    for (QVariant& field : row) {
+        field = statement.Value(first++);
+    }
 }

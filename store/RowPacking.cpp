@@ -1,5 +1,7 @@
 #include "store/RowPacking.h"
 
+#include <QVarLengthArray>
+
 #include <sqlite3.h>
 
 #include <cstring>
@@ -7,10 +9,9 @@
 namespace {
 
 template <typename Number>
-void PutNumber(QByteArray& out, Number value) {
-    char bytes[sizeof value];
-    std::memcpy(bytes, &value, sizeof value);
-    out.append(bytes, sizeof bytes);
+char* PutNumber(char* at, Number value) {
+    std::memcpy(at, &value, sizeof value);
+    return at + sizeof value;
 }
 
 template <typename Number>
@@ -24,48 +25,64 @@ Number TakeNumber(const char*& at) {
 }  // namespace
 
 void PackRow(const sqlcipher::Statement& row, int first, QByteArray& out) {
-    const int columns = row.ColumnCount();
-    for (int column = first; column < columns; ++column) {
+    // Sized first and written in one go: appending field by field cost more than the copying.
+    struct Value {
+        int type;
+        QByteArrayView bytes;  // of a text or blob
+    };
+    QVarLengthArray<Value, 8> values;
+    qsizetype size = 0;
+    for (int column = first; column < row.ColumnCount(); ++column) {
         const int type = row.Type(column);
-        out.append(static_cast<char>(type));
-        if (type == SQLITE_INTEGER) {
-            PutNumber(out, row.Int64(column));
-        } else if (type == SQLITE_FLOAT) {
-            PutNumber(out, row.Double(column));
-        } else if (type != SQLITE_NULL) {
-            const QByteArrayView bytes = row.Bytes(column);
-            PutNumber(out, static_cast<quint32>(bytes.size()));
-            out.append(bytes);
+        const bool number = type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+        const QByteArrayView bytes =
+            number || type == SQLITE_NULL ? QByteArrayView() : row.Bytes(column);
+        values.append({type, bytes});
+        size += 1 + (number ? 8 : type == SQLITE_NULL ? 0 : 4 + bytes.size());
+    }
+    const qsizetype start = out.size();
+    out.resize(start + size);
+    char* at = out.data() + start;
+    int column = first;
+    for (const Value& value : values) {
+        *at++ = static_cast<char>(value.type);
+        if (value.type == SQLITE_INTEGER) {
+            at = PutNumber(at, row.Int64(column));
+        } else if (value.type == SQLITE_FLOAT) {
+            at = PutNumber(at, row.Double(column));
+        } else if (value.type != SQLITE_NULL) {
+            at = PutNumber(at, static_cast<quint32>(value.bytes.size()));
+            std::memcpy(at, value.bytes.data(), static_cast<size_t>(value.bytes.size()));
+            at += value.bytes.size();
         }
+        ++column;
     }
 }
 
-RiddleRow UnpackRow(const char*& at, int fields) {
-    RiddleRow row;
-    row.reserve(static_cast<size_t>(fields));
-    for (int field = 0; field < fields; ++field) {
+void UnpackRow(const char*& at, int fields, RiddleRow& row) {
+    row.resize(static_cast<size_t>(fields));
+    for (QVariant& field : row) {
         switch (*at++) {
             case SQLITE_NULL:
-                row.emplace_back();
+                field = QVariant();
                 break;
             case SQLITE_INTEGER:
-                row.push_back(QVariant::fromValue<qint64>(TakeNumber<qint64>(at)));
+                field = QVariant::fromValue<qint64>(TakeNumber<qint64>(at));
                 break;
             case SQLITE_FLOAT:
-                row.emplace_back(TakeNumber<double>(at));
+                field = TakeNumber<double>(at);
                 break;
             case SQLITE_BLOB: {
                 const auto size = TakeNumber<quint32>(at);
-                row.emplace_back(QByteArray(at, size));
+                field = QByteArray(at, size);
                 at += size;
                 break;
             }
             default: {
                 const auto size = TakeNumber<quint32>(at);
-                row.emplace_back(QString::fromUtf8(at, size));
+                field = QString::fromUtf8(at, size);
                 at += size;
             }
         }
     }
-    return row;
 }

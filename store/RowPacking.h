@@ -11,5 +11,5 @@
 // Appends the statement's current row, from the column `first` on.
 void PackRow(const sqlcipher::Statement& row, int first, QByteArray& out);
 
-// The row packed at `at` with this many fields; moves `at` past it.
-RiddleRow UnpackRow(const char*& at, int fields);
+// Puts the row packed at `at` with this many fields into `row`; moves `at` past it.
+void UnpackRow(const char*& at, int fields, RiddleRow& row);

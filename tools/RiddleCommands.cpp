@@ -49,9 +49,9 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
         OpenRiddleSource(path, password, [] { return quint64{0}; });
     const std::unique_ptr<RiddleScan> rows = table->ScanAll();
     Write(out, TsvHeader);
-    while (const std::optional<RiddleRow> row = rows->Next()) {
-        Write(out, RiddleTsvLine(RiddleRecord{(*row)[0].toLongLong(), TextOrNull((*row)[1]),
-                                              TextOrNull((*row)[2])}));
+    for (RiddleRow row; rows->Next(row);) {
+        Write(out, RiddleTsvLine(
+                       RiddleRecord{row[0].toLongLong(), TextOrNull(row[1]), TextOrNull(row[2])}));
     }
     if (std::fflush(out) != 0) {
         throw std::runtime_error("cannot write the output");
@@ -68,10 +68,10 @@ void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QStr
     RiddleFileWriter writer(newPath, RiddleFile::Password);
     std::unordered_map<qint64, qint64> rowOfId;
     qint64 position = 0;
-    while (const std::optional<RiddleRow> row = rows->Next()) {
+    for (RiddleRow row; rows->Next(row);) {
         ++position;
         bool whole = false;
-        const qint64 id = (*row)[0].toLongLong(&whole);
+        const qint64 id = row[0].toLongLong(&whole);
         const auto fail = [&](const QString& reason) {
             return std::runtime_error(QStringLiteral("%1: row %2: %3")
                                           .arg(oldPath)
@@ -79,7 +79,7 @@ void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QStr
                                           .arg(reason)
                                           .toStdString());
         };
-        if ((*row)[0].isNull() || !whole) {
+        if (row[0].isNull() || !whole) {
             throw fail(QStringLiteral("the id is not a whole number"));
         }
         if (const auto [earlier, added] = rowOfId.emplace(id, position); !added) {
@@ -87,7 +87,7 @@ void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QStr
                            .arg(id)
                            .arg(earlier->second));
         }
-        writer.Add(RiddleRecord{id, TextOrNull((*row)[1]), TextOrNull((*row)[2])});
+        writer.Add(RiddleRecord{id, TextOrNull(row[1]), TextOrNull(row[2])});
     }
     writer.Commit();
 }

@@ -42,6 +42,13 @@ std::vector<RiddleRecord> GappedRiddles(bool farOnes) {
     return rows;
 }
 
+// Reads a file through a stock SQLCipher connection, as someone editing it by hand would.
+void Edit(const QString& path, int pageSize, const char* sql) {
+    sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
+    db.Execute(("PRAGMA cipher_page_size = " + QByteArray::number(pageSize)).constData());
+    db.Execute(sql);
+}
+
 class LargeFileTest : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
@@ -112,6 +119,35 @@ TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
     EXPECT_LT(inOrder, 20000);  // the rows come in the selection's random order, not the table's
 }
 
+// Whatever someone stores with a stock SQLCipher reaches the caller as stored, through the rows
+// a helper thread packs and through a large random selection's packed rows alike.
+TEST_P(LargeFileTest, NumbersAndBlobsComeThroughPackedRowsAsStored) {
+    connection.Close();
+    Edit(path, RiddleFile::PageSize,
+         "UPDATE tblRiddles SET riddle = 2.5, answer = x'00ff41' WHERE id IN (3, 20000, 39999)");
+    connection.Open(RiddleFile::ConnectionString(path));
+    for (const QString& sql :
+         {AllRiddles, u"select top 50000 * from tblRiddles ORDER BY Rnd([id])"_s}) {
+        SCOPED_TRACE(sql.toStdString());
+        RecordSet records;
+        OpenQuery(records, sql);
+        int edited = 0;
+        for (; !records.Eof(); records.MoveNext()) {
+            const qint64 id = records.Fields(0).Value.toLongLong();
+            if (id == 3 || id == 20000 || id == 39999) {
+                ++edited;
+                EXPECT_EQ(records.Fields(1).Value, QVariant(2.5));
+                EXPECT_EQ(records.Fields(2).Value, QVariant(QByteArray("\0\xff"
+                                                                       "A",
+                                                                       3)));
+            } else {
+                EXPECT_TRUE(records.Fields(1).Value.toString().endsWith(QString::number(id)));
+            }
+        }
+        EXPECT_EQ(edited, 3);
+    }
+}
+
 TEST(SampleTest, SmallAndLargeSamplesOfOneSeedAgree) {
     // Past an eighth of the keys the sample is drawn on a copy of them instead of a map; both
     // must give the same keys for a seed, so a small sample is the start of a larger one.
@@ -138,13 +174,6 @@ TEST_P(LargeFileTest, DamageFoundByEitherThreadIsReportedAndNothingHangs) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         EXPECT_THROW(ReadIds(), StoreError);
     }
-}
-
-// Reads a file through a stock SQLCipher connection, as someone editing it by hand would.
-void Edit(const QString& path, int pageSize, const char* sql) {
-    sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
-    db.Execute(("PRAGMA cipher_page_size = " + QByteArray::number(pageSize)).constData());
-    db.Execute(sql);
 }
 
 std::map<qint64, int> DrawCounts(Connection& connection, int draws) {
