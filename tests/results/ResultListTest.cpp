@@ -1,8 +1,10 @@
 // The result list as a model, and the riddle text its rows show.
 #include "results/ResultList.h"
+#include "results/ResultListView.h"
 #include "results/RiddleText.h"
 
 #include <QAbstractItemModelTester>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,26 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
+}
+
+// The keys move between rows as in a list: whichever key moved last, Space ticks the current row.
+TEST(ResultListViewTest, KeysMoveBetweenRowsOnlyAndSpaceTicksTheCurrentOne) {
+    ResultList list;
+    list.AddColumn(u"Riddles"_s);
+    list.AddColumn(u"Answers"_s);
+    for (int row = 1; row <= 5; ++row) {
+        list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
+    }
+    ResultListView view(list, nullptr);
+    view.SelectRow(2);
+    for (const auto& [key, row] : {std::pair(Qt::Key_Right, 2), std::pair(Qt::Key_End, 5),
+                                   std::pair(Qt::Key_Home, 1), std::pair(Qt::Key_Down, 2)}) {
+        QTest::keyClick(&view, key);
+        EXPECT_EQ(view.SelectedRow(), row) << key;
+        list.SetAllTicked(false);
+        QTest::keyClick(&view, Qt::Key_Space);
+        EXPECT_TRUE(list.Ticked(row)) << key;
+    }
 }
 
 }  // namespace
