@@ -20,29 +20,6 @@ constexpr std::ptrdiff_t HelperLead = 4;  // chunks the helper may read ahead of
 constexpr const char* RangeQuery =
     "SELECT * FROM tblRiddles WHERE rowid >= ? AND rowid <= ? ORDER BY rowid";
 
-// Runs BEGIN when the connection is not already inside a transaction; true when it did. While
-// one connection holds its read transaction, no other process can commit a change, so the
-// second connection, opened later, sees the same rows.
-bool BeginReading(sqlcipher::Database& db) {
-    if (!db.Autocommit()) {
-        return false;
-    }
-    db.Execute("BEGIN");
-    return true;
-}
-
-// Ends a transaction BeginReading began. A read-only transaction has nothing to lose, and the
-// connection ends it when it closes, so a failure here is left alone.
-void EndReading(sqlcipher::Database& db, bool began) {
-    if (!began) {
-        return;
-    }
-    try {
-        db.Execute("COMMIT");
-    } catch (const std::exception&) {
-    }
-}
-
 // Sets the range statement on a chunk's keys.
 void Aim(sqlcipher::Statement& range, qint64 first, qint64 last) {
     range.Reset();
@@ -79,7 +56,7 @@ ChunkedScan::~ChunkedScan() {
         // calling thread allocates can reuse them: give them back to the system.
         malloc_trim(0);
     }
-    EndReading(db_, ownTransaction_);
+    reading_.reset();
 }
 
 bool ChunkedScan::Next(RiddleRow& row) {
@@ -93,7 +70,9 @@ bool ChunkedScan::Next(RiddleRow& row) {
             return true;
         }
         // The statement stands on the first row after the first ones: cut the rest from there.
-        ownTransaction_ = BeginReading(db_);
+        // While this connection holds its read transaction, no other process can commit a
+        // change, so the helper's connection, which begins reading later, sees the same rows.
+        reading_.emplace(db_);
         const qint64 key = start_.Int64(0);
         RiddleTable::ReadRow(start_, row, 1);
         start_.Reset();
@@ -201,7 +180,7 @@ void ChunkedScan::ReadChunk(sqlcipher::Statement& range, Chunk& chunk) {
 }
 
 void ChunkedScan::Help() {
-    bool began = false;
+    std::optional<sqlcipher::ReadTransaction> reading;
     std::optional<sqlcipher::Statement> range;
     std::unique_lock lock(mutex_);
     while (true) {
@@ -217,7 +196,7 @@ void ChunkedScan::Help() {
         lock.unlock();
         try {
             if (!range) {
-                began = BeginReading(helperDb_);
+                reading.emplace(helperDb_);
                 range.emplace(helperDb_.Prepare(RangeQuery));
             }
             ReadChunk(*range, chunk);
@@ -230,5 +209,4 @@ void ChunkedScan::Help() {
     }
     lock.unlock();
     range.reset();
-    EndReading(helperDb_, began);
 }

@@ -52,7 +52,7 @@ private:
     bool split_ = false;
     std::optional<sqlcipher::Statement> range_;
     bool streaming_ = false;  // the calling thread is reading the current chunk itself
-    bool ownTransaction_ = false;
+    std::optional<sqlcipher::ReadTransaction> reading_;
     QByteArray taken_;  // the current chunk, as the other thread packed it
     const char* takenAt_ = nullptr;
     int fields_ = 0;

@@ -10,8 +10,10 @@
 #include <QDir>
 
 #include <algorithm>
+#include <exception>
 #include <numeric>
 #include <unordered_map>
+#include <variant>
 
 namespace {
 
@@ -200,13 +202,45 @@ std::unique_ptr<KeyedRows> RiddleSource::RowsOf(std::shared_ptr<const RowKeys> k
     return std::make_unique<LookedUpRows>(*this, std::move(keys));
 }
 
+namespace {
+
+// The rows of a small selection, looked up together in one read transaction: each lookup on its
+// own would lock the file and check its journal again. A row that is gone is reported when it is
+// asked for, as it would be if it were looked up then.
+class FetchedRows final : public KeyedRows {
+public:
+    FetchedRows(RiddleTable& table, sqlcipher::Database& db, const RowKeys& keys) {
+        const sqlcipher::ReadTransaction reading(db);
+        rows_.reserve(keys.size());
+        for (const qint64 key : keys) {
+            try {
+                rows_.emplace_back(table.Row(key));
+            } catch (const StoreError&) {
+                rows_.emplace_back(std::current_exception());
+            }
+        }
+    }
+    RiddleRow At(qint64 position) override {
+        auto& row = rows_.at(static_cast<size_t>(position));
+        if (const auto* failure = std::get_if<std::exception_ptr>(&row)) {
+            std::rethrow_exception(*failure);
+        }
+        return std::get<RiddleRow>(row);
+    }
+
+private:
+    std::vector<std::variant<RiddleRow, std::exception_ptr>> rows_;
+};
+
+}  // namespace
+
 std::unique_ptr<KeyedRows> RiddleTable::RowsOf(std::shared_ptr<const RowKeys> keys) {
     // A lookup decrypts about one page, a pass over the table every page once: past a
     // sixteenth of the table the pass is cheaper.
     constexpr size_t FewestForAPass = 4096;
     const std::shared_ptr<const RowKeys> all = Keys();
     if (keys->size() < FewestForAPass || keys->size() * 16 < all->size()) {
-        return RiddleSource::RowsOf(std::move(keys));
+        return std::make_unique<FetchedRows>(*this, *db_, *keys);
     }
     return std::make_unique<PackedRows>(*all, std::move(keys), *db_);
 }

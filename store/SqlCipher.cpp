@@ -132,6 +132,22 @@ bool Database::Autocommit() const {
     return sqlite3_get_autocommit(db_) != 0;
 }
 
+ReadTransaction::ReadTransaction(Database& db) : db_(db) {
+    if (db_.Autocommit()) {
+        db_.Execute("BEGIN");
+        began_ = true;
+    }
+}
+
+ReadTransaction::~ReadTransaction() {
+    if (began_) {
+        try {
+            db_.Execute("COMMIT");
+        } catch (const std::exception&) {
+        }
+    }
+}
+
 Statement Database::Prepare(const char* sql) {
     return Statement(*this, sql);
 }

@@ -53,6 +53,23 @@ private:
     QString path_;
 };
 
+// One read transaction over the statements run while it lives, unless the connection is inside
+// one already. Its statements see one state of the file, and take the file's lock and check its
+// journal once instead of once each. While it lasts no other process can commit a change.
+class ReadTransaction final {
+public:
+    explicit ReadTransaction(Database& db);
+    // A read-only transaction has nothing to lose, and the connection ends it when it closes, so
+    // a failure to end it is left alone.
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    Database& db_;
+    bool began_ = false;
+};
+
 class Statement final {
 public:
     Statement(Database& db, const char* sql);

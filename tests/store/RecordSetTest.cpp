@@ -90,6 +90,11 @@ TEST_F(RecordSetTest, CountAndMoveReachTheRowAtThatPositionAndQueriesNeverChange
     EXPECT_EQ(records.State(), 1);
     records.Close();
     EXPECT_EQ(records.State(), 0);
+    OpenQuery(records, connection, Top(10));
+    const QVariant first = records.Fields(1).Value;
+    records.Move(0);  // standing still reads the same row again
+    EXPECT_EQ(records.Fields(1).Value, first);
+    records.Close();
     connection.Close();
     EXPECT_EQ(FileHash(path), before);
     EXPECT_EQ(QFileInfo(path).lastModified(), modified);
