@@ -18,7 +18,8 @@ const QString ListTip = QStringLiteral(
 
 }  // namespace
 
-ResultListView::ResultListView(ResultList& list, QWidget* parent) : QTableView(parent), list_(list) {
+ResultListView::ResultListView(ResultList& list, QWidget* parent)
+    : QTableView(parent), list_(list) {
     setModel(&list_);
     setFont(ArialBold(WindowPoints));
     setToolTip(ListTip);
@@ -90,7 +91,8 @@ QModelIndex ResultListView::moveCursor(CursorAction action, Qt::KeyboardModifier
 
 void ResultListView::ApplyColumnWidth(int column) {
     // At least one pixel, so that a collapsed column keeps a divider the user can drag open.
-    horizontalHeader()->resizeSection(column - 1, std::max(1, Twips(*this, list_.ColumnWidth(column))));
+    horizontalHeader()->resizeSection(column - 1,
+                                      std::max(1, Twips(*this, list_.ColumnWidth(column))));
 }
 
 void ResultListView::ShowContextMenu(const QPoint& at) {

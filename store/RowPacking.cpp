@@ -52,8 +52,10 @@ void PackRow(const sqlcipher::Statement& row, int first, QByteArray& out) {
             at = PutNumber(at, row.Double(column));
         } else if (value.type != SQLITE_NULL) {
             at = PutNumber(at, static_cast<quint32>(value.bytes.size()));
-            std::memcpy(at, value.bytes.data(), static_cast<size_t>(value.bytes.size()));
-            at += value.bytes.size();
+            if (!value.bytes.isEmpty()) {  // SQLite gives no pointer for an empty value
+                std::memcpy(at, value.bytes.data(), static_cast<size_t>(value.bytes.size()));
+                at += value.bytes.size();
+            }
         }
         ++column;
     }

@@ -124,7 +124,8 @@ TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
 TEST_P(LargeFileTest, NumbersAndBlobsComeThroughPackedRowsAsStored) {
     connection.Close();
     Edit(path, RiddleFile::PageSize,
-         "UPDATE tblRiddles SET riddle = 2.5, answer = x'00ff41' WHERE id IN (3, 20000, 39999)");
+         "UPDATE tblRiddles SET riddle = 2.5, answer = x'00ff41' WHERE id IN (3, 20000, 39999);"
+         "UPDATE tblRiddles SET answer = '' WHERE id = 4");
     connection.Open(RiddleFile::ConnectionString(path));
     for (const QString& sql :
          {AllRiddles, u"select top 50000 * from tblRiddles ORDER BY Rnd([id])"_s}) {
@@ -142,6 +143,10 @@ TEST_P(LargeFileTest, NumbersAndBlobsComeThroughPackedRowsAsStored) {
                                                                        3)));
             } else {
                 EXPECT_TRUE(records.Fields(1).Value.toString().endsWith(QString::number(id)));
+            }
+            if (id == 4) {  // empty text, which SQLite hands over without a pointer
+                EXPECT_EQ(records.Fields(2).Value.typeId(), QMetaType::QString);
+                EXPECT_EQ(records.Fields(2).Value.toString(), QString());
             }
         }
         EXPECT_EQ(edited, 3);
