@@ -55,7 +55,7 @@ std::unique_ptr<sqlcipher::Database> OpenRiddleDatabase(const QString& path,
     std::unique_ptr<sqlcipher::Database> db;
     for (const int size : {RiddleFile::PageSize, RiddleFile::FirstPageSize}) {
         db = std::make_unique<sqlcipher::Database>(path, key, sqlcipher::Access::ReadOnly);
-        db->Execute(("PRAGMA cipher_page_size = " + QByteArray::number(size)).constData());
+        db->SetPageSize(size);
         if (db->Readable()) {
             pageSize = size;
             break;
@@ -84,8 +84,7 @@ RiddleTable::RiddleTable(const QString& path, const QString& password, SeedSourc
     db_->Execute("PRAGMA cache_size = -16384");
     if (!key_.isEmpty()) {
         helperDb_ = std::make_unique<sqlcipher::Database>(path, key_, sqlcipher::Access::ReadOnly);
-        helperDb_->Execute(
-            ("PRAGMA cipher_page_size = " + QByteArray::number(pageSize_)).constData());
+        helperDb_->SetPageSize(pageSize_);
         helperDb_->Execute("PRAGMA cache_size = -2048");  // it only streams
         // Prepared once: the quiz starts a full read for each draw and stops after a row.
         scanStart_.emplace(db_->Prepare("SELECT rowid, * FROM tblRiddles ORDER BY rowid"));
@@ -256,7 +255,8 @@ RiddleRow RiddleTable::Row(qint64 key) {
         lookup_.Reset();
         throw RowGone(key, db_->Path());
     }
-    RiddleRow row = CurrentRow(lookup_);
+    RiddleRow row;
+    ReadRow(lookup_, row);
     lookup_.Reset();
     return row;
 }
@@ -304,12 +304,6 @@ std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
             db_->Prepare("SELECT * FROM tblRiddles ORDER BY rowid"));
     }
     return std::make_unique<HelpedScan>(*db_, *helperDb_, *scanStart_, helperBusy_);
-}
-
-RiddleRow RiddleTable::CurrentRow(const sqlcipher::Statement& statement, int first) {
-    RiddleRow row;
-    ReadRow(statement, row, first);
-    return row;
 }
 
 void RiddleTable::ReadRow(const sqlcipher::Statement& statement, RiddleRow& row, int first) {

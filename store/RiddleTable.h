@@ -27,9 +27,8 @@ public:
     RiddleRow Row(qint64 key) override;
     std::unique_ptr<RiddleScan> ScanAll() override;
     std::unique_ptr<KeyedRows> RowsOf(std::shared_ptr<const RowKeys> keys) override;
-    // The statement's current row, from the column `first` on.
-    static RiddleRow CurrentRow(const sqlcipher::Statement& statement, int first = 0);
-    // The same into `row`, reusing its storage.
+    // Puts the statement's current row, from the column `first` on, into `row`, reusing its
+    // storage.
     static void ReadRow(const sqlcipher::Statement& statement, RiddleRow& row, int first = 0);
 
 private:

@@ -114,6 +114,10 @@ void Database::Execute(const char* sql) {
     Check(code);
 }
 
+void Database::SetPageSize(int bytes) {
+    Execute(("PRAGMA cipher_page_size = " + QByteArray::number(bytes)).constData());
+}
+
 bool Database::Readable() {
     const int code =
         sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);

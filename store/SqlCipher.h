@@ -32,6 +32,8 @@ public:
     Database& operator=(const Database&) = delete;
 
     void Execute(const char* sql);
+    // The size of the file's encrypted pages, which SQLCipher cannot tell from the file itself.
+    void SetPageSize(int bytes);
     // Whether the first page decrypts with the key: false for a wrong key, a wrong page size or
     // a file that is no riddle file; any other failure throws.
     bool Readable();

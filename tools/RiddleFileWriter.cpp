@@ -41,8 +41,7 @@ RiddleFileWriter::RiddleFileWriter(const QString& path, const QString& password)
                                                     sqlcipher::Access::Create);
         // Pages of 4 KB halve the time of reading every row against SQLCipher 3's 1 KB, while a
         // single riddle still costs the decryption of one small page.
-        db_->Execute(
-            ("PRAGMA cipher_page_size = " + QByteArray::number(RiddleFile::PageSize)).constData());
+        db_->SetPageSize(RiddleFile::PageSize);
         // The unfinished file is thrown away on any failure, so it needs no journal.
         db_->Execute("PRAGMA journal_mode = OFF");
         db_->Execute("PRAGMA synchronous = OFF");

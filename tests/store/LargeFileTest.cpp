@@ -45,7 +45,7 @@ std::vector<RiddleRecord> GappedRiddles(bool farOnes) {
 // Reads a file through a stock SQLCipher connection, as someone editing it by hand would.
 void Edit(const QString& path, int pageSize, const char* sql) {
     sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
-    db.Execute(("PRAGMA cipher_page_size = " + QByteArray::number(pageSize)).constData());
+    db.SetPageSize(pageSize);
     db.Execute(sql);
 }
 
