@@ -26,16 +26,12 @@ constexpr int Rows = MaxSpreadsheetRows;
 // A browser list of generated riddles with their answers, every row ticked: a random 65,000 of
 // 100,000, or every riddle of a file of the given size.
 ResultSnapshot GeneratedList(qint64 rows) {
+    const bool sample = rows == Rows;
     Connection connection;
+    connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(sample ? 100000 : rows)));
     RecordSet records;
-    if (rows == Rows) {
-        connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(100000)));
-        records.Open(RandomSelectionQuery(QString::number(Rows)), connection,
-                     RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
-    } else {
-        connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(rows)));
-        records.Open(AllRiddlesQuery, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
-    }
+    records.Open(sample ? RandomSelectionQuery(QString::number(Rows)) : AllRiddlesQuery, connection,
+                 RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
     ResultList list;
     list.AddColumn(QStringLiteral("Riddles"));
     list.AddColumn(QStringLiteral("Answers"));

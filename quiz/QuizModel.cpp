@@ -11,11 +11,23 @@
 #include <limits>
 #include <stdexcept>
 
+namespace {
+
 bool GuessMatches(const QString& guess, const QString& answer) {
     const QLocale locale;
     const QString folded = locale.toLower(answer);
     return folded == locale.toLower(guess) || folded == locale.toLower(guess + u's');
 }
+
+// Adds one to a 16-bit counter; past 32767 it throws and the counter keeps its value.
+void Increment(qint16& counter) {
+    if (counter == std::numeric_limits<qint16>::max()) {
+        throw std::overflow_error("Overflow: a riddle can be counted at most 32767 times.");
+    }
+    ++counter;
+}
+
+}  // namespace
 
 bool GuessIsRight(const QString& guess, const QString& storedAnswers) {
     for (const QString& piece : storedAnswers.split(u',')) {
@@ -25,13 +37,6 @@ bool GuessIsRight(const QString& guess, const QString& storedAnswers) {
         }
     }
     return false;
-}
-
-void Increment(qint16& counter) {
-    if (counter == std::numeric_limits<qint16>::max()) {
-        throw std::overflow_error("Overflow: a riddle can be counted at most 32767 times.");
-    }
-    ++counter;
 }
 
 QuizModel::QuizModel(RiddleDrawer loadRandomRiddle, ResultList& results, Messages& messages)

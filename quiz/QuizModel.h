@@ -10,15 +10,10 @@ class ErrorTrap;
 class Messages;
 class ResultList;
 
-// The guess rule: the guess as typed against one comma-separated answer, case folded by the
-// user's locale on both sides; a guess also matches an answer piece that is the guess plus "s".
-bool GuessMatches(const QString& guess, const QString& answer);
-// Whether the guess matches one of the answers stored with a riddle: the pieces between commas,
-// trimmed of blanks, empty ones left out.
+// The guess rule: whether the guess as typed matches one of the answers stored with a riddle,
+// the pieces between commas trimmed of blanks, empty ones left out. Both sides are case folded
+// by the user's locale, and a guess also matches an answer that is the guess plus "s".
 bool GuessIsRight(const QString& guess, const QString& storedAnswers);
-
-// Adds one to a 16-bit counter; past 32767 it throws and the counter keeps its value.
-void Increment(qint16& counter);
 
 class QuizModel final {
 public:

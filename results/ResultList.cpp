@@ -42,12 +42,9 @@ QByteArrayView TextBlocks::Keep(QByteArrayView bytes) {
     return {at, bytes.size()};
 }
 
-ResultRow::ResultRow(TextBlocks& blocks, const QString& text) {
-    Keep(blocks, text.toUtf8());
-}
-
-ResultRow::ResultRow(TextBlocks& blocks, const QString& text, const QString& firstSubItem) {
-    Keep(blocks, text.toUtf8() + '\xff' + firstSubItem.toUtf8());
+ResultRow::ResultRow(TextBlocks& blocks, const QString& text,
+                     const std::optional<QString>& firstSubItem) {
+    Keep(blocks, firstSubItem ? text.toUtf8() + '\xff' + firstSubItem->toUtf8() : text.toUtf8());
 }
 
 void ResultRow::Keep(TextBlocks& blocks, QByteArrayView packed) {
@@ -115,11 +112,8 @@ void ResultList::SetColumnWidth(int column, int twips) {
 }
 
 int ResultList::AddRow(const QString& text) {
-    const int at = Count();
-    beginInsertRows({}, at, at);
-    rows_.emplace_back(texts_, text);
-    endInsertRows();
-    return at + 1;
+    Batch(*this).Add(text, std::nullopt);  // flushed as the batch ends
+    return Count();
 }
 
 void ResultList::Batch::Add(const QString& text, const std::optional<QString>& firstSubItem) {
@@ -127,11 +121,7 @@ void ResultList::Batch::Add(const QString& text, const std::optional<QString>& f
     if (rows_.size() == MostPending) {
         Flush();
     }
-    if (firstSubItem) {
-        rows_.emplace_back(list_.texts_, text, *firstSubItem);
-    } else {
-        rows_.emplace_back(list_.texts_, text);
-    }
+    rows_.emplace_back(list_.texts_, text, firstSubItem);
 }
 
 void ResultList::Batch::Flush() {

@@ -35,9 +35,9 @@ private:
 // sub-item after a 0xFF byte (a byte UTF-8 never uses).
 class ResultRow final {
 public:
-    ResultRow(TextBlocks& blocks, const QString& text);
-    // A row with its text and first sub-item.
-    ResultRow(TextBlocks& blocks, const QString& text, const QString& firstSubItem);
+    // A row with its text and, when given, its first sub-item.
+    ResultRow(TextBlocks& blocks, const QString& text,
+              const std::optional<QString>& firstSubItem = std::nullopt);
 
     QString Text() const;
     QString SubItem(int n) const;  // empty when never set
@@ -74,8 +74,9 @@ public:
     // Adds a row at the end and returns its number. Nothing ticks it.
     int AddRow(const QString& text);
 
-    // Rows added through a batch reach the list, and are announced to its views, together when
-    // the batch is flushed or ends: a load of a million rows then tells the view once.
+    // Rows added through a batch reach the list, and are announced to its views, 65,536 at a
+    // time and when the batch ends: a load of a million rows tells the view 16 times, not a
+    // million.
     class Batch final {
     public:
         explicit Batch(ResultList& list) : list_(list) {}
@@ -85,9 +86,10 @@ public:
 
         // A row with its text and, when given, its first sub-item.
         void Add(const QString& text, const std::optional<QString>& firstSubItem);
-        void Flush();
 
     private:
+        void Flush();
+
         ResultList& list_;
         std::vector<ResultRow> rows_;
     };

@@ -30,26 +30,38 @@ void Write(std::FILE* out, const QString& line) {
     }
 }
 
+void RequireFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        throw std::runtime_error(QStringLiteral("%1: no such file").arg(path).toStdString());
+    }
+}
+
+// A full read of a riddle file of either kind; the scan needs its table kept open.
+struct FileScan {
+    std::shared_ptr<RiddleSource> table;
+    std::unique_ptr<RiddleScan> rows;
+};
+
+FileScan ScanFile(const QString& path, const QString& password) {
+    RequireFile(path);
+    FileScan scan{OpenRiddleSource(path, password, [] { return quint64{0}; }), nullptr};
+    scan.rows = scan.table->ScanAll();
+    return scan;
+}
+
 }  // namespace
 
 void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password) {
-    if (!QFileInfo(tsvPath).isFile()) {
-        throw std::runtime_error(QStringLiteral("%1: no such file").arg(tsvPath).toStdString());
-    }
+    RequireFile(tsvPath);
     RiddleFileWriter writer(outPath, password);
     ReadRiddleTsv(tsvPath, [&writer](const RiddleRecord& record) { writer.Add(record); });
     writer.Commit();
 }
 
 void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out) {
-    if (!QFileInfo(path).isFile()) {
-        throw std::runtime_error(QStringLiteral("%1: no such file").arg(path).toStdString());
-    }
-    const std::shared_ptr<RiddleSource> table =
-        OpenRiddleSource(path, password, [] { return quint64{0}; });
-    const std::unique_ptr<RiddleScan> rows = table->ScanAll();
+    const FileScan scan = ScanFile(path, password);
     Write(out, TsvHeader);
-    for (RiddleRow row; rows->Next(row);) {
+    for (RiddleRow row; scan.rows->Next(row);) {
         Write(out, RiddleTsvLine(
                        RiddleRecord{row[0].toLongLong(), TextOrNull(row[1]), TextOrNull(row[2])}));
     }
@@ -59,16 +71,11 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
 }
 
 void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QString& oldPassword) {
-    if (!QFileInfo(oldPath).isFile()) {
-        throw std::runtime_error(QStringLiteral("%1: no such file").arg(oldPath).toStdString());
-    }
-    const std::shared_ptr<RiddleSource> table =
-        OpenRiddleSource(oldPath, oldPassword, [] { return quint64{0}; });
-    const std::unique_ptr<RiddleScan> rows = table->ScanAll();
+    const FileScan scan = ScanFile(oldPath, oldPassword);
     RiddleFileWriter writer(newPath, RiddleFile::Password);
     std::unordered_map<qint64, qint64> rowOfId;
     qint64 position = 0;
-    for (RiddleRow row; rows->Next(row);) {
+    for (RiddleRow row; scan.rows->Next(row);) {
         ++position;
         bool whole = false;
         const qint64 id = row[0].toLongLong(&whole);
@@ -79,7 +86,7 @@ void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QStr
                                           .arg(reason)
                                           .toStdString());
         };
-        if (row[0].isNull() || !whole) {
+        if (!whole) {
             throw fail(QStringLiteral("the id is not a whole number"));
         }
         if (const auto [earlier, added] = rowOfId.emplace(id, position); !added) {
