@@ -181,12 +181,4 @@ TEST(SettingsTest, OwnWriteIsSeenEvenWhenTheClockDoesNotTellTheFilesApart) {
     EXPECT_EQ(Get(store, u"Hide Answers"_s), u"1"_s);
 }
 
-TEST(SettingsTest, NumbersReadStrictly) {
-    EXPECT_EQ(SettingAsNumber(u"k"_s, u" 2 "_s), 2.0);
-    EXPECT_EQ(SettingAsNumber(u"k"_s, u"0.0"_s), 0.0);
-    for (const char* bad : {"", "abc", "1,00", "0x1"}) {
-        EXPECT_THROW(SettingAsNumber(u"k"_s, QString::fromLatin1(bad)), std::runtime_error) << bad;
-    }
-}
-
 }  // namespace

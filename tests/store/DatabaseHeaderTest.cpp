@@ -26,27 +26,12 @@ QString Sample(const char* name) {
     return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
 }
 
-TEST(DatabaseHeaderTest, SamplesGiveTheirKindAndPassword) {
-    const struct {
-        const char* file;
-        DatabaseKind kind;
-        const char* password;  // nullptr: not a Jet 4 file
-    } samples[] = {
-        // Those without a password open, so read as having none, in RecordSetTest.
-        {"riddles-jet4-program-password.mdb", DatabaseKind::Jet4, "lanternquietmoss"},
-        {"pw-V2000_with-password.mdb", DatabaseKind::Jet4, "password"},
-        {"pw-V2003_with-password.mdb", DatabaseKind::Jet4, "password"},
-        {"db2007-enc.accdb", DatabaseKind::Ace, nullptr},
-    };
-    for (const auto& sample : samples) {
-        SCOPED_TRACE(sample.file);
-        const QByteArray head = Head(Sample(sample.file));
-        ASSERT_FALSE(head.isEmpty());
-        EXPECT_EQ(KindOfDatabase(head), sample.kind);
-        if (sample.password != nullptr) {
-            EXPECT_EQ(AccessPassword(head), QString::fromUtf8(sample.password));
-        }
-    }
+// Samples without a password open, so read as having none, in RecordSetTest.
+TEST(DatabaseHeaderTest, SampleGivesItsKindAndPassword) {
+    const QByteArray head = Head(Sample("pw-V2003_with-password.mdb"));
+    ASSERT_FALSE(head.isEmpty());
+    EXPECT_EQ(KindOfDatabase(head), DatabaseKind::Jet4);
+    EXPECT_EQ(AccessPassword(head), u"password"_s);
 }
 
 TEST(DatabaseHeaderTest, OwnFilesPlainSqliteAndScrapsAreToldApart) {

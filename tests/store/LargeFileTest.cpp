@@ -192,7 +192,7 @@ std::map<qint64, int> DrawCounts(Connection& connection, int draws) {
     return drawn;
 }
 
-TEST(FileFormatTest, EarlierToolsFilesAndRowsChangedByStockSqlCipherAreReadAndDrawnRight) {
+TEST(FileFormatTest, EarlierToolsFilesAreReadAndDrawnRight) {
     TestFolder folder;
     // The earlier tool wrote small pages and no key index.
     const QString old = folder.Path(u"old.mdb"_s);
@@ -210,23 +210,9 @@ TEST(FileFormatTest, EarlierToolsFilesAndRowsChangedByStockSqlCipherAreReadAndDr
     }
     EXPECT_EQ(read, 9000);
     records.Close();
-    std::map<qint64, int> drawn = DrawCounts(connection, 200);
+    const std::map<qint64, int> drawn = DrawCounts(connection, 200);
     EXPECT_TRUE(
         std::all_of(drawn.begin(), drawn.end(), [](auto row) { return row.first % 2 == 0; }));
-    connection.Close();
-
-    const QString changed = folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(6));
-    // Delete two rows and add one past the end: the keys now have a gap.
-    Edit(changed, RiddleFile::PageSize,
-         "DELETE FROM tblRiddles WHERE id IN (2, 3); "
-         "INSERT INTO tblRiddles VALUES (100, 'new', 'one')");
-    connection.Open(RiddleFile::ConnectionString(changed));
-    drawn = DrawCounts(connection, 5000);
-    ASSERT_EQ(drawn.size(), 5u);
-    for (const qint64 id : {1, 4, 5, 6, 100}) {
-        EXPECT_GT(drawn.at(id), 880) << id;
-        EXPECT_LT(drawn.at(id), 1120) << id;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, LargeFileTest, testing::Bool(),

@@ -98,16 +98,8 @@ TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
     ASSERT_EQ(RiddleTool({u"import"_s, edge, Out()}).status, 0);
     const QByteArray dumped = RiddleTool({u"dump"_s, Out()}).out;
     EXPECT_EQ(dumped, RiddleTool({u"dump"_s, edge}).out);
-    EXPECT_EQ(dumped.count('\n'), 7);
-    EXPECT_TRUE(dumped.endsWith("\n6\t\\N\tempty riddle\n"));  // a null riddle stays null
-
-    EXPECT_TRUE(
-        RiddleTool({u"dump"_s, Data(u"jet/db-enc.mdb"_s)}).err.contains(u"no table tblRiddles"_s));
-    EXPECT_TRUE(RiddleTool({u"dump"_s, Data(u"jet/db2007-enc.accdb"_s)})
-                    .err.contains(u"is an Access 2007 or later database (.accdb), which"_s));
 
     const QString other = Data(u"jet/pw-V2000_with-password.mdb"_s);
-    EXPECT_TRUE(RiddleTool({u"dump"_s, other}).err.contains(u"password is not the program's"_s));
     const ToolRun opened = RiddleTool({u"import"_s, other, Out(), u"--password"_s, u"password"_s});
     EXPECT_EQ(opened.status, 1);
     EXPECT_TRUE(opened.err.contains(u"has no table tblRiddles"_s)) << opened.err.toStdString();
