@@ -68,7 +68,7 @@ void ResultListView::SelectRow(int row) {
 }
 
 // The keys move between rows as in a list, never between a row's cells: Home and End go to the
-// first and last row, and Left and Right scroll, so the current cell stays the one Space ticks.
+// first and last row, and Left and Right scroll.
 QModelIndex ResultListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     QScrollBar* across = horizontalScrollBar();
     switch (action) {
@@ -82,11 +82,19 @@ QModelIndex ResultListView::moveCursor(CursorAction action, Qt::KeyboardModifier
         case MoveRight:
             across->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             return currentIndex();
-        default: {
-            const QModelIndex moved = QTableView::moveCursor(action, modifiers);
-            return moved.siblingAtColumn(0);
-        }
+        default:
+            return QTableView::moveCursor(action, modifiers);
     }
+}
+
+// The current cell is always a row's first, the one with the tick box, so that Space ticks the
+// current row however it became current: by a key, or by a click on any of its cells.
+void ResultListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (current.column() > 0) {
+        selectionModel()->setCurrentIndex(current.siblingAtColumn(0), QItemSelectionModel::NoUpdate);
+        return;
+    }
+    QTableView::currentChanged(current, previous);
 }
 
 void ResultListView::ApplyColumnWidth(int column) {

@@ -6,11 +6,13 @@
 #include "quiz/RandomSource.h"
 #include "quiz/RecordString.h"
 #include "quiz/RiddleDraw.h"
+#include "results/ResultListView.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -215,6 +217,14 @@ TEST_F(Form2Test, OpensOnOneRiddleWithEmptyBoxesAndNoWayBack) {
     EXPECT_TRUE(Button(*form, "PushButton2")->isEnabled());
     EXPECT_EQ(form->List().SubItem(1, 1), u"1"_s);
     EXPECT_TRUE(messages.errors.isEmpty());
+
+    // Space ticks the row a click on its count made current.
+    form->show();
+    auto* list = Control<ResultListView>(*form, "ListView1");
+    const QRect count = list->visualRect(list->model()->index(0, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, count.center());
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(form->List().Ticked(1));
 }
 
 TEST_F(Form2Test, EmptyTableIsReportedOnOpeningAndTheOpeningGoesOn) {

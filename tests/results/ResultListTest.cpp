@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -58,8 +59,9 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
 }
 
-// The keys move between rows as in a list: whichever key moved last, Space ticks the current row.
-TEST(ResultListViewTest, KeysMoveBetweenRowsOnlyAndSpaceTicksTheCurrentOne) {
+// The keys move between rows as in a list, and a click on any cell makes its row current:
+// whichever moved last, Space ticks the current row.
+TEST(ResultListViewTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
     ResultList list;
     list.AddColumn(u"Riddles"_s);
     list.AddColumn(u"Answers"_s);
@@ -67,14 +69,30 @@ TEST(ResultListViewTest, KeysMoveBetweenRowsOnlyAndSpaceTicksTheCurrentOne) {
         list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
     }
     ResultListView view(list, nullptr);
+    view.show();
     view.SelectRow(2);
-    for (const auto& [key, row] : {std::pair(Qt::Key_Right, 2), std::pair(Qt::Key_End, 5),
-                                   std::pair(Qt::Key_Home, 1), std::pair(Qt::Key_Down, 2)}) {
-        QTest::keyClick(&view, key);
-        EXPECT_EQ(view.SelectedRow(), row) << key;
+    const auto key = [&](Qt::Key key) { return [&view, key] { QTest::keyClick(&view, key); }; };
+    const auto clickAnswer = [&](int row) {
+        return [&view, row] {
+            const QRect cell = view.visualRect(view.model()->index(row - 1, 1));
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+        };
+    };
+    const struct {
+        const char* move;
+        std::function<void()> act;
+        int row;
+    } moves[] = {
+        {"Right", key(Qt::Key_Right), 2},          {"End", key(Qt::Key_End), 5},
+        {"Home", key(Qt::Key_Home), 1},            {"Down", key(Qt::Key_Down), 2},
+        {"click on an answer", clickAnswer(4), 4}, {"Up after the click", key(Qt::Key_Up), 3},
+    };
+    for (const auto& move : moves) {
+        move.act();
+        EXPECT_EQ(view.SelectedRow(), move.row) << move.move;
         list.SetAllTicked(false);
         QTest::keyClick(&view, Qt::Key_Space);
-        EXPECT_TRUE(list.Ticked(row)) << key;
+        EXPECT_TRUE(list.Ticked(move.row)) << move.move;
     }
 }
 
