@@ -58,14 +58,14 @@ void WriteTextFile(const QString& text, const QString& path) {
     ReplaceFile(path, ToWindows1252(text));
 }
 
-void SaveResultsAsText(const ExportSource& list, QString& lastName, SaveDialog& dialog,
+void SaveResultsAsText(const ExportSource& list, SaveChoice& last, SaveDialog& dialog,
                        PointerSetting& pointer, EventPump& events, ErrorTrap& trap) {
     QString path;
-    trap.Step(2, [&] { path = dialog.AskFileName(SaveDialogTitle, SaveDialogFilters, lastName); });
+    trap.Step(2, [&] { path = dialog.AskFileName(SaveDialogTitle, SaveDialogFilters, last); });
     if (path.isEmpty()) {
         return;
     }
-    lastName = path;
+    last.fileName = path;
     trap.Step(4, [&] { pointer.SetMousePointer(PointerSetting::Busy); });
     trap.Step(5, [&] { ListToTextFile(list, path, events); });
     trap.Step(6, [&] { pointer.SetMousePointer(PointerSetting::Default); });

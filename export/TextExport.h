@@ -29,6 +29,6 @@ inline const QString SaveDialogFilters =
     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
 
 // "Save Results As Text": asks for a name (starting from the one chosen last time), then writes
-// the list. lastName remembers the choice for the window's next save.
-void SaveResultsAsText(const ExportSource& list, QString& lastName, SaveDialog& dialog,
+// the list. `last` remembers the choice for the window's next save.
+void SaveResultsAsText(const ExportSource& list, SaveChoice& last, SaveDialog& dialog,
                        PointerSetting& pointer, EventPump& events, ErrorTrap& trap);

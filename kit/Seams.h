@@ -22,13 +22,20 @@ public:
     virtual bool Ending() const = 0;
 };
 
+// What a window's save dialog starts from: the name chosen there last time (empty the first time)
+// and the filter it was chosen under (its description; empty for the first filter).
+struct SaveChoice {
+    QString fileName;
+    QString filter;
+};
+
 class SaveDialog {
 public:
     virtual ~SaveDialog() = default;
     // The chosen path, or empty when the user cancelled. Filters are given as
-    // "Description|pattern|Description|pattern|".
-    virtual QString AskFileName(const QString& title, const QString& filters,
-                                const QString& initialName) = 0;
+    // "Description|pattern|Description|pattern|". The dialog starts from `last`, and keeps there
+    // the filter of a name that was chosen; the caller keeps the name.
+    virtual QString AskFileName(const QString& title, const QString& filters, SaveChoice& last) = 0;
 };
 
 // Thrown where window events ran and the user ended the program meanwhile: the operation that

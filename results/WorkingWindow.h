@@ -69,7 +69,7 @@ private:
     template <typename Export>
     void RunExport(Export&& exportRows);
 
-    QString lastTextFile_;  // the save dialog starts from the name chosen last time
+    SaveChoice lastTextFile_;  // the save dialog starts from the name and filter chosen last time
     int exportsRunning_ = 0;
     bool discardWhenIdle_ = false;
 };

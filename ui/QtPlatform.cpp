@@ -34,7 +34,7 @@ void SystemProcess::EndProgram() {
 }
 
 QString QtSaveDialog::AskFileName(const QString& title, const QString& filters,
-                                  const QString& initialName) {
+                                  SaveChoice& last) {
     // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" lists each filter's name and pattern; the
     // names already carry their patterns in the form the dialog shows.
     const QStringList parts = filters.split(u'|');
@@ -42,16 +42,21 @@ QString QtSaveDialog::AskFileName(const QString& title, const QString& filters,
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         names.append(parts[i]);
     }
-    QFileDialog dialog(parent_, title, initialName);
+    QFileDialog dialog(parent_, title, last.fileName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(names);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!initialName.isEmpty()) {
-        dialog.selectFile(initialName);
+    if (names.contains(last.filter)) {
+        dialog.selectNameFilter(last.filter);
     }
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-               ? dialog.selectedFiles().constFirst()
-               : QString();
+    if (!last.fileName.isEmpty()) {
+        dialog.selectFile(last.fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    last.filter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtEventPump::LetEventsRun() {

@@ -24,12 +24,11 @@ private:
     bool ending_ = false;
 };
 
-// The desktop's save dialog, started from the name chosen last time.
+// The desktop's save dialog, started from the name and the filter chosen last time.
 class QtSaveDialog final : public SaveDialog {
 public:
     explicit QtSaveDialog(QWidget* parent) : parent_(parent) {}
-    QString AskFileName(const QString& title, const QString& filters,
-                        const QString& initialName) override;
+    QString AskFileName(const QString& title, const QString& filters, SaveChoice& last) override;
 
 private:
     QWidget* parent_;

@@ -49,7 +49,7 @@ protected:
     QString SaveAs(const QString& path) {
         fake.saveDialog.answers = {path};
         ErrorTrap trap(fake.messages, u"Form3"_s, u"PushButton4_Click"_s);
-        SaveResultsAsText(list.Snapshot(), lastName, fake.saveDialog, pointer, fake.events, trap);
+        SaveResultsAsText(list.Snapshot(), lastChoice, fake.saveDialog, pointer, fake.events, trap);
         return path;
     }
     void Send(SpreadsheetProvider& spreadsheets) {
@@ -63,7 +63,7 @@ protected:
     ResultList list;
     FakeWindowServices fake;
     FakePointer pointer;
-    QString lastName;
+    SaveChoice lastChoice;
 };
 
 TEST_F(ExportTest, TextFileHasTheHeaderLineAndALinePerRowByteForByte) {

@@ -95,8 +95,8 @@ public:
 // dialog was asked to start from.
 class FakeSaveDialog final : public SaveDialog {
 public:
-    QString AskFileName(const QString&, const QString&, const QString& initialName) override {
-        initialNames.append(initialName);
+    QString AskFileName(const QString&, const QString&, SaveChoice& last) override {
+        initialNames.append(last.fileName);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
     QStringList answers;
