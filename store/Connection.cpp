@@ -55,7 +55,7 @@ std::shared_ptr<RiddleSource> OpenRiddleSource(const QString& path, const QStrin
             }
             // Its rows are read at the first query, not here.
             return std::make_shared<LegacyTable>(
-                path, legacyReader.isEmpty() ? LegacyReaderBesideProgram() : legacyReader, seeds);
+                path, legacyReader.isEmpty() ? FindLegacyReader() : legacyReader, seeds);
         }
         default:
             // Another kind of database is named, rather than reported as a wrong password.

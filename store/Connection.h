@@ -8,7 +8,7 @@
 #include <memory>
 
 // Opens a riddle file of whichever kind its header shows: ours, or an Access 2000 to 2003 file
-// read by the program legacyReader (by default the one beside the running program). Throws
+// read by the program legacyReader (by default the one FindLegacyReader finds). Throws
 // StoreError for a file it cannot read, naming what the file is, or a password not the one given.
 std::shared_ptr<RiddleSource> OpenRiddleSource(const QString& path, const QString& password,
                                                SeedSource seeds, const QString& legacyReader = {});
@@ -17,7 +17,7 @@ class Connection final {
 public:
     // Every random selection is drawn from a generator seeded anew from `seeds`; the default
     // mixes the system's entropy source with the clock. Access files are read by the program
-    // `legacyReader`; by default the one beside the running program.
+    // `legacyReader`; by default the one FindLegacyReader finds.
     explicit Connection(SeedSource seeds = {}, QString legacyReader = {});
 
     // 0 when closed, 1 when open.

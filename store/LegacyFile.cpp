@@ -52,10 +52,25 @@ std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString
     return rows;
 }
 
-QString LegacyReaderBesideProgram() {
+QString FindLegacyReader() {
     // The running program's own file, also for a tool that makes no application object.
-    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    return QFileInfo(program).absolutePath() + QStringLiteral("/quorvane-legacy-reader");
+    const QDir programFolder =
+        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absoluteDir();
+    // The build lays every program side by side; an install puts the tools on the PATH and the
+    // reader in the program folder.
+    const QStringList places = {
+        programFolder.absolutePath(),
+        QDir::cleanPath(programFolder.absoluteFilePath(QStringLiteral(PROGRAM_FOLDER_FROM_TOOLS))),
+    };
+    for (const QString& place : places) {
+        const QFileInfo reader(place + QStringLiteral("/quorvane-legacy-reader"));
+        if (reader.isFile() && reader.isExecutable()) {
+            return reader.filePath();
+        }
+    }
+    throw StoreError(
+        QStringLiteral("The reader of Access files, quorvane-legacy-reader, is in neither %1 nor %2.")
+            .arg(QDir::toNativeSeparators(places[0]), QDir::toNativeSeparators(places[1])));
 }
 
 std::vector<LegacyRow> ReadLegacyRiddles(const QString& readerPath, const QString& path,

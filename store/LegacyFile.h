@@ -19,8 +19,10 @@ struct LegacyRow {
 // damaged when the stream is not whole.
 std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString& path);
 
-// The reader beside the program that runs this function, where the build and the install put it.
-QString LegacyReaderBesideProgram();
+// The reader as the build or the install lays it out: beside the program that runs this function,
+// else in the install's program folder seen from its tools. Throws StoreError naming both places
+// when it is in neither.
+QString FindLegacyReader();
 
 // Every row of the file's tblRiddles, read by the reader at readerPath, which is started with an
 // argument list, never a shell. A reader that sends nothing for silenceMs is stopped. Throws

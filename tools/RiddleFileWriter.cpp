@@ -6,6 +6,7 @@
 #include "store/SqlCipher.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <fcntl.h>
@@ -18,6 +19,17 @@ namespace {
 QString PendingName(const QString& path) {
     return QStringLiteral("%1.%2.partial")
         .arg(path, QString::number(QRandomGenerator::global()->generate64(), 36));
+}
+
+// A riddle file reached through links (the package links the program folder's one to
+// /var/lib/quorvane) is replaced where they lead, so that the links stay as they are.
+QString ThroughLinks(const QString& path) {
+    constexpr int MaxLinks = 40;  // the kernel's own limit on a chain of links
+    QFileInfo file(path);
+    for (int link = 0; link < MaxLinks && file.isSymLink(); ++link) {
+        file = QFileInfo(file.symLinkTarget());
+    }
+    return file.filePath();
 }
 
 void SyncToDisk(const QString& path) {
@@ -35,7 +47,7 @@ void SyncToDisk(const QString& path) {
 }  // namespace
 
 RiddleFileWriter::RiddleFileWriter(const QString& path, const QString& password)
-    : path_(path), pendingPath_(PendingName(path)) {
+    : path_(ThroughLinks(path)), pendingPath_(PendingName(path_)) {
     try {
         db_ = std::make_unique<sqlcipher::Database>(pendingPath_, password,
                                                     sqlcipher::Access::Create);

@@ -14,7 +14,8 @@ class Statement;
 
 class RiddleFileWriter final {
 public:
-    // Starts a new file beside `path`; nothing at `path` changes until Commit.
+    // Starts a new file beside `path`, or beside the file it links to; nothing at `path` changes
+    // until Commit.
     RiddleFileWriter(const QString& path, const QString& password);
     // Without a Commit, the unfinished file is removed.
     ~RiddleFileWriter();

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -72,6 +73,20 @@ TEST_F(RiddleToolTest, FailedMakeKeepsTheOldFile) {
     const QByteArray before = FileHash(Out());
     EXPECT_EQ(RiddleTool({u"make"_s, Tsv("1\tnew\triddle\n2\tbroken\n"), Out()}).status, 1);
     EXPECT_EQ(FileHash(Out()), before);
+}
+
+// The package links the program folder's riddle file to /var/lib: a file made through links
+// replaces the one they lead to, and the links stay.
+TEST_F(RiddleToolTest, MakeThroughLinksReplacesTheFileTheyLeadTo) {
+    const QString real = folder.Path(u"real.mdb"_s);
+    ASSERT_EQ(RiddleTool({u"make"_s, Tsv("1\told\triddle\n"), real}).status, 0);
+    ASSERT_TRUE(QFile::link(u"real.mdb"_s, folder.Path(u"inner.mdb"_s)));
+    ASSERT_TRUE(QFile::link(folder.Path(u"inner.mdb"_s), Out()));
+    ASSERT_EQ(RiddleTool({u"make"_s, Tsv("1\tnew\triddle\n"), Out()}).status, 0);
+    EXPECT_TRUE(QFileInfo(Out()).isSymLink() && QFileInfo(folder.Path(u"inner.mdb"_s)).isSymLink());
+    EXPECT_EQ(RiddleTool({u"dump"_s, real}).out, "id\triddle\tanswer\n1\tnew\triddle\n");
+    EXPECT_EQ(Entries(folder.Folder()),
+              (QStringList{u"in.tsv"_s, u"inner.mdb"_s, u"out.mdb"_s, u"real.mdb"_s}));
 }
 
 TEST_F(RiddleToolTest, OtherPasswordCrLfLinesAndMissingInputs) {
