@@ -19,6 +19,8 @@ Form1::Form1(Services services)
       PushButton1(new QPushButton(QStringLiteral("Answer Riddles One At A Time"), this)),
       PushButton2(new QPushButton(QStringLiteral("Show Quorvane"), this)) {
     setObjectName(QStringLiteral("Form1"));
+    setAccessibleName(ProductName + QStringLiteral(": main window"));
+    setAccessibleDescription(QStringLiteral("Opens the quiz or the riddle browser."));
     setFont(ArialBold(WindowPoints));
     setFixedSize(Twips(*this, 8040), Twips(*this, 1155));
     PlaceControls({{PushButton1, "PushButton1", 120, 120, 7800, 405},

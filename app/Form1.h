@@ -2,6 +2,7 @@
 #pragma once
 
 #include "kit/Files.h"
+#include "ui/Accessibility.h"
 #include "ui/SkinFramework.h"
 #include "ui/WindowPointer.h"
 
@@ -15,7 +16,7 @@ class Messages;
 class ProcessControl;
 class QPushButton;
 
-class Form1 final : public QWidget {
+class Form1 final : public FrameWindow {
     Q_OBJECT
 
 public:

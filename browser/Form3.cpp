@@ -8,6 +8,7 @@
 #include "results/ResultListView.h"
 #include "results/RiddleText.h"
 #include "store/RecordSet.h"
+#include "ui/Accessibility.h"
 #include "ui/ProgramIcon.h"
 #include "ui/WindowAppearance.h"
 #include "ui/WindowFonts.h"
@@ -28,6 +29,9 @@ Form3::~Form3() = default;
 
 void Form3::BuildControls() {
     FixClientSizeInTwips(*this, 8760, 6300);
+    setAccessibleName(ProductName + QStringLiteral(": riddle browser"));
+    setAccessibleDescription(
+        QStringLiteral("Lists random riddles or all of them, with their answers shown or hidden."));
 
     Frame1 = new QGroupBox(QStringLiteral("Number Of Riddles To Display"), this);
     Text1 = new QLineEdit(Frame1);
@@ -35,7 +39,7 @@ void Form3::BuildControls() {
     PushButton3 = new QPushButton(QStringLiteral("Start Showing All Riddles"), this);
     PushButton5 = new QPushButton(this);
     Label1 = new QLabel(this);
-    Label3 = new QLabel(this);
+    Label3 = new TextPanel(this);
     PushButton4 = new QPushButton(QStringLiteral("Save Results As Text"), this);
     PushButton13 = new QPushButton(QStringLiteral("Send Results To Excel"), this);
     Label2 = new QLabel(TotalText(0), this);
@@ -61,6 +65,12 @@ void Form3::BuildControls() {
     Label3->setWordWrap(true);
     Label3->setTextFormat(Qt::PlainText);
     Label3->raise();
+    HideFromScreenReaders(*Label1);  // the panel's white backing
+    Label3->setAccessibleName(QStringLiteral("Selected riddle"));
+    Label2->setAccessibleDescription(QStringLiteral("How many riddles the last load listed."));
+    ListView1->setAccessibleName(QStringLiteral("Riddles"));
+    ListView1->setAccessibleDescription(QStringLiteral(
+        "Arrow keys choose a riddle, shown whole below; Space ticks a row for saving or sending."));
 
     ChainTabOrder(
         {Text1, ListView1, PushButton3, PushButton13, PushButton4, PushButton5, PushButton1});
@@ -78,6 +88,9 @@ void Form3::BuildControls() {
     connect(PushButton4, &QPushButton::clicked, this, &Form3::PushButton4_Click);
     connect(PushButton13, &QPushButton::clicked, this, &Form3::PushButton13_Click);
     connect(ListView1, &QAbstractItemView::clicked, this,
+            [this] { RunWithoutTrap([this] { ListView1_Click(); }); });
+    // The keyboard's way to the panel: a row chosen by a key shows as a clicked one does.
+    connect(ListView1, &ResultListView::RowChosenByKey, this,
             [this] { RunWithoutTrap([this] { ListView1_Click(); }); });
 }
 

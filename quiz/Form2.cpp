@@ -2,6 +2,7 @@
 #include "quiz/Form2.h"
 
 #include "kit/ApplicationTitle.h"
+#include "quiz/RecordString.h"
 #include "quiz/RiddleDraw.h"
 #include "results/ResultListView.h"
 #include "ui/ProgramIcon.h"
@@ -28,6 +29,9 @@ Form2::~Form2() = default;
 
 void Form2::BuildControls() {
     FixClientSizeInTwips(*this, 8040, 8220);
+    setAccessibleName(ProductName + QStringLiteral(": quiz"));
+    setAccessibleDescription(
+        QStringLiteral("Shows one riddle at a time, judges your guesses and counts them."));
 
     Frame1 = new QGroupBox(QStringLiteral("Riddle"), this);
     Text1 = new QPlainTextEdit(Frame1);
@@ -67,6 +71,13 @@ void Form2::BuildControls() {
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text2->setReadOnly(true);
     PushButton2->setEnabled(false);
+    ListView1->setAccessibleName(QStringLiteral("Results"));
+    ListView1->setAccessibleDescription(QStringLiteral(
+        "The riddles you were shown, with your guesses and correct guesses. Space ticks a row "
+        "for saving or sending."));
+    // A row's text is its record: the riddle, a separator and the answer, which the column cuts
+    // off on screen. A screen reader reads the riddle alone, and so gives nothing away.
+    list_.SetAccessibleText(RecordRiddle);
 
     ChainTabOrder({Text1, PushButton2, PushButton1, Text3, PushButton4, Text2, ListView1,
                    PushButton13, PushButton5, PushButton3, Check1});

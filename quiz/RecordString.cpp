@@ -12,6 +12,11 @@ QStringList RecordPieces(const QString& record) {
     return record.split(RecordSeparator);
 }
 
+QString RecordRiddle(const QString& record) {
+    const QStringList pieces = RecordPieces(record);
+    return pieces.isEmpty() ? QString() : TrimBlanks(pieces[0]);
+}
+
 QString RecordPiece(const QString& record, int n) {
     const QStringList pieces = RecordPieces(record);
     if (n >= pieces.size()) {

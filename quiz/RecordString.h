@@ -16,3 +16,7 @@ QStringList RecordPieces(const QString& record);
 
 // Piece n trimmed of blanks; throws std::runtime_error when the record has no such piece.
 QString RecordPiece(const QString& record, int n);
+
+// The riddle of a record as a screen reader reads it: the first piece, without the answer;
+// empty for an empty record.
+QString RecordRiddle(const QString& record);

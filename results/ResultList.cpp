@@ -196,6 +196,9 @@ QVariant ResultList::data(const QModelIndex& index, int role) const {
     if (role == Qt::CheckStateRole && index.column() == 0) {
         return row.ticked ? Qt::Checked : Qt::Unchecked;
     }
+    if (role == Qt::AccessibleTextRole && index.column() == 0 && accessibleText_) {
+        return OneLine(accessibleText_(row.Text()));
+    }
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include <QByteArray>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -108,6 +109,11 @@ public:
     // The list as it stands now; later changes to the list do not reach it. Cheap: the rows'
     // texts are shared, not copied.
     ResultSnapshot Snapshot() const;
+    // What a screen reader reads for a row's text (the first column), when the text as shown
+    // is not what it should hear; by default the text itself.
+    void SetAccessibleText(std::function<QString(const QString& text)> accessibleText) {
+        accessibleText_ = std::move(accessibleText);
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -128,6 +134,7 @@ private:
     std::vector<ResultColumn> columns_;
     TextBlocks texts_;
     std::deque<ResultRow> rows_;
+    std::function<QString(const QString&)> accessibleText_;
 };
 
 // A result list frozen for an export, which lets window events run and so may see the list

@@ -5,7 +5,9 @@
 #include "ui/WindowFonts.h"
 #include "ui/WindowLayout.h"
 
+#include <QAccessible>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -51,6 +53,7 @@ ResultListView::ResultListView(ResultList& list, QWidget* parent)
                     ApplyColumnWidth(column);
                 }
             });
+    connect(&list_, &QAbstractItemModel::dataChanged, this, &ResultListView::AnnounceTicks);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &ResultListView::ShowContextMenu);
 }
@@ -95,6 +98,38 @@ void ResultListView::currentChanged(const QModelIndex& current, const QModelInde
         return;
     }
     QTableView::currentChanged(current, previous);
+}
+
+void ResultListView::keyPressEvent(QKeyEvent* event) {
+    const int before = currentIndex().row();
+    QTableView::keyPressEvent(event);
+    if (currentIndex().isValid() && currentIndex().row() != before) {
+        Q_EMIT RowChosenByKey();
+    }
+}
+
+// A screen reader hears a tick as the state change of the row's first cell. Ticking or unticking
+// the whole list announces the current row, the one the user is on, not every row.
+void ResultListView::AnnounceTicks(const QModelIndex& first, const QModelIndex& last,
+                                   const QList<int>& roles) {
+    if (!QAccessible::isActive() || !roles.contains(Qt::CheckStateRole)) {
+        return;
+    }
+    if (first.row() == last.row()) {
+        AnnounceTick(first.row());
+    } else if (const int current = currentIndex().row();
+               current >= first.row() && current <= last.row()) {
+        AnnounceTick(current);
+    }
+}
+
+void ResultListView::AnnounceTick(int row) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    event.setChild(table->indexOfChild(table->tableInterface()->cellAt(row, 0)));
+    QAccessible::updateAccessibility(&event);
 }
 
 void ResultListView::ApplyColumnWidth(int column) {

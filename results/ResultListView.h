@@ -16,13 +16,20 @@ public:
     int SelectedRow() const;
     void SelectRow(int row);
 
+Q_SIGNALS:
+    // A key (an arrow, Home, End, a page key) made another row current.
+    void RowChosenByKey();
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     void ApplyColumnWidth(int column);
     void ShowContextMenu(const QPoint& at);
+    void AnnounceTicks(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
+    void AnnounceTick(int row);
 
     ResultList& list_;
 };

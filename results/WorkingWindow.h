@@ -6,6 +6,7 @@
 #include "kit/Files.h"
 #include "kit/Seams.h"
 #include "results/ResultList.h"
+#include "ui/Accessibility.h"
 #include "ui/WindowPointer.h"
 
 #include <QPointer>
@@ -32,7 +33,7 @@ struct WorkingWindowServices {
     Connection& RiddleConnection() const;
 };
 
-class WorkingWindow : public QWidget {
+class WorkingWindow : public FrameWindow {
     Q_OBJECT
 
 public:

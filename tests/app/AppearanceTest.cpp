@@ -3,6 +3,7 @@
 #include "browser/Form3.h"
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
+#include "tests/support/AccessibleTree.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/SkinFramework.h"
 
@@ -136,6 +137,16 @@ TEST_F(AppearanceTest, PointerOrSkinThatIsNoSmallPlainFileIsReportedWithoutWaiti
     ASSERT_EQ(fake.messages.Places(),
               (QStringList{u"Form1.Form_Load at line 1"_s, u"Form1.Form_Load at line 4"_s}));
     EXPECT_TRUE(fake.messages.errors[0].contains(u"larger than"_s));
+}
+
+// All three windows carry one caption; a screen reader tells the main window by its name.
+TEST_F(AppearanceTest, ScreenReadersTellTheMainWindowByNameAndMeetItsButtons) {
+    const auto form = StartMain();
+    EXPECT_EQ(AccessibleControls(*form),
+              (QStringList{u"Window 'Quorvane Software: main window' - Opens the quiz or the "
+                           u"riddle browser."_s,
+                           u"Button 'Answer Riddles One At A Time' focusable"_s,
+                           u"Button 'Show Quorvane' focusable"_s}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "browser/BrowserLoading.h"
 #include "browser/Form3.h"
 #include "results/ResultListView.h"
+#include "tests/support/AccessibleTree.h"
 #include "tests/support/FailingReads.h"
 #include "tests/support/WindowFixture.h"
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -223,6 +225,49 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(form->List().Text(5), u"Riddle 6"_s);
     EXPECT_EQ(Total(*form), u"Total Riddle(s): 30"_s);
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), u"A\nB\nC"_s);
+}
+
+// A screen reader meets the browser by its name, each control by role and name, and the panel as
+// read-only text it can read whole (its white backing is no control). A key that moves the
+// selection shows that row's riddle in the panel, as a click does.
+TEST_F(Form3Test, ScreenReadersMeetEveryControlAndKeysShowTheChosenRiddle) {
+    const auto form = Open();
+    form->PushButton3_Click();
+    EXPECT_EQ(AccessibleControls(*form),
+              (QStringList{
+                  u"Window 'Quorvane Software: riddle browser' - Lists random riddles or all of "
+                  u"them, with their answers shown or hidden."_s,
+                  u"Table 'Riddles' focusable - Arrow keys choose a riddle, shown whole below; "
+                  u"Space ticks a row for saving or sending."_s,
+                  u"Grouping 'Number Of Riddles To Display'"_s,
+                  u"EditableText 'Number Of Riddles To Display' focusable"_s,
+                  u"Button 'Start Displaying' focusable"_s,
+                  u"Button 'Start Showing All Riddles' focusable"_s,
+                  u"Button 'Show Answers' focusable"_s,
+                  u"Button 'Save Results As Text' focusable"_s,
+                  u"Button 'Send Results To Excel' focusable"_s,
+                  u"StaticText 'Total Riddle(s): 30' read-only - How many riddles the last load "
+                  u"listed."_s,
+                  u"EditableText 'Selected riddle' read-only"_s,
+              }));
+
+    form->show();
+    auto* list = Control<ResultListView>(*form, "ListView1");
+    const auto* panel = Control<QLabel>(*form, "Label3");
+    const struct {
+        Qt::Key key;
+        QString panel;
+    } moves[] = {{Qt::Key_Home, u"A\nB\nC"_s},
+                 {Qt::Key_Down, u"Riddle 2"_s},
+                 {Qt::Key_End, u"Riddle 30"_s},
+                 {Qt::Key_Up, u"Riddle 29"_s}};
+    for (const auto& move : moves) {
+        QTest::keyClick(list, move.key);
+        EXPECT_EQ(panel->text(), move.panel) << move.key;
+    }
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(Control<QLabel>(*form, "Label3"));
+    ASSERT_NE(read->textInterface(), nullptr);
+    EXPECT_EQ(read->textInterface()->text(0, read->textInterface()->characterCount()), u"Riddle 29"_s);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "quiz/RecordString.h"
 #include "quiz/RiddleDraw.h"
 #include "results/ResultListView.h"
+#include "tests/support/AccessibleTree.h"
 #include "tests/support/WindowFixture.h"
 
 #include <QLineEdit>
@@ -234,6 +235,42 @@ TEST_F(Form2Test, EmptyTableIsReportedOnOpeningAndTheOpeningGoesOn) {
     EXPECT_EQ(form->List().ColumnCount(), 3);
     form->close();
     EXPECT_EQ(mainShown, 1);
+}
+
+// A screen reader meets the quiz by its name and each control by role and name. It reads a
+// result row as its riddle alone, while the row keeps its record, answer and all, for the
+// exports.
+TEST_F(Form2Test, ScreenReadersMeetEveryControlAndReadResultRowsWithoutTheAnswer) {
+    const auto form = Open({{1, u"Tall  when young"_s, u"candle"_s}});
+    Control<QLineEdit>(*form, "Text3")->setText(u"wax"_s);
+    Button(*form, "PushButton4")->click();
+    Button(*form, "PushButton1")->click();  // the guessed riddle goes to the list
+    EXPECT_EQ(AccessibleControls(*form),
+              (QStringList{
+                  u"Window 'Quorvane Software: quiz' - Shows one riddle at a time, judges your "
+                  u"guesses and counts them."_s,
+                  u"Table 'Results' focusable - The riddles you were shown, with your guesses and "
+                  u"correct guesses. Space ticks a row for saving or sending."_s,
+                  u"Grouping 'Riddle'"_s,
+                  u"EditableText 'Riddle' focusable read-only"_s,
+                  u"Button 'Previous Riddle' focusable"_s,
+                  u"Button 'Next Riddle' focusable"_s,
+                  u"Grouping 'Guess Answer'"_s,
+                  u"EditableText 'Guess Answer' focusable"_s,
+                  u"Button 'Guess' focusable"_s,
+                  u"Button 'Show Answer' focusable"_s,
+                  u"Grouping 'Answer'"_s,
+                  u"EditableText 'Answer' focusable read-only"_s,
+                  u"Grouping 'Score Option'"_s,
+                  u"CheckBox 'Keep score' focusable"_s,
+                  u"Button 'Save Results As Text' focusable"_s,
+                  u"Button 'Send Results To Excel' focusable"_s,
+              }));
+    const QString record = form->List().Text(1);
+    ASSERT_TRUE(record.endsWith(RecordSeparator + u"candle"_s));
+    QAccessibleInterface* list =
+        QAccessible::queryAccessibleInterface(Control<ResultListView>(*form, "ListView1"));
+    EXPECT_EQ(list->tableInterface()->cellAt(0, 0)->text(QAccessible::Name), u"Tall when young"_s);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include "results/RiddleText.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -94,6 +97,59 @@ TEST(ResultListViewTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
         QTest::keyClick(&view, Qt::Key_Space);
         EXPECT_TRUE(list.Ticked(move.row)) << move.move;
     }
+}
+
+// The desktop's bridge to screen readers connects once the event loop runs.
+bool WaitForScreenReaderBridge() {
+    QElapsedTimer waited;
+    waited.start();
+    while (!QAccessible::isActive() && waited.elapsed() < 5000) {
+        QGuiApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return QAccessible::isActive();
+}
+
+// What screen readers hear of ticks, in the order they came.
+QStringList& Heard() {
+    static QStringList heard;
+    return heard;
+}
+
+// A tick by Space, by a click on the box (which leaves the current row where it was), or by "Tick
+// All" and "Untick All" from the context menu reaches a screen reader as the state change of the
+// row's first cell; a whole-list change is told for the current row only. Events flow only while
+// a screen reader's bridge is active: tests/accessibility/with-bus runs this test with one.
+TEST(ResultListViewTest, TicksAreAnnouncedAsTheStateChangeOfTheRowsFirstCell) {
+    if (QGuiApplication::platformName() == u"offscreen"_s) {
+        GTEST_SKIP() << "the offscreen platform has no accessibility bridge; the test "
+                        "accessibility_events runs this one on a desktop with an accessibility bus";
+    }
+    ASSERT_TRUE(WaitForScreenReaderBridge()) << "the accessibility bridge never came up";
+    ResultList list;
+    list.AddColumn(u"Riddles"_s);
+    list.AddColumn(u"Answers"_s);
+    for (int row = 1; row <= 3; ++row) {
+        list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
+    }
+    ResultListView view(list, nullptr);
+    view.show();
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::StateChanged &&
+            static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked) {
+            const QAccessibleInterface* cell = event->accessibleInterface();
+            Heard().append(cell->text(QAccessible::Name) +
+                           (cell->state().checked ? u" checked"_s : u" unchecked"_s));
+        }
+    });
+    view.SelectRow(2);
+    QTest::keyClick(&view, Qt::Key_Space);
+    const QRect third = view.visualRect(list.index(2, 0));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, {third.left() + 8, third.center().y()});
+    list.SetAllTicked(false);
+    list.SetAllTicked(true);
+    QAccessible::installUpdateHandler(previous);
+    EXPECT_EQ(Heard(), (QStringList{u"riddle 2 checked"_s, u"riddle 3 checked"_s,
+                                    u"riddle 2 unchecked"_s, u"riddle 2 checked"_s}));
 }
 
 }  // namespace
