@@ -1,7 +1,8 @@
-// The reader's stream: 'R' and three fields per row (0 for null, or 1, a 4-byte little-endian
-// length and UTF-8), then 'E'. Anything else, or a stream cut short, means a damaged file.
+// The reader's stream (store/LegacyStream.h): anything else, or a stream cut short, means a
+// damaged file.
 #include "store/LegacyFile.h"
 
+#include "store/LegacyStream.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr int Columns = 3;
+using LegacyStream::Columns;
 
 [[noreturn]] void Damaged(const QString& path) {
     throw StoreError(
@@ -28,12 +29,12 @@ std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString
             Damaged(path);
         }
     };
-    while (need(1), stream[at] == 'R') {
+    while (need(1), stream[at] == LegacyStream::RowMark) {
         ++at;
         std::optional<QString> fields[Columns];
         for (std::optional<QString>& field : fields) {
             need(1);
-            if (stream[at++] == 0) {
+            if (stream[at++] == LegacyStream::NullField) {
                 continue;
             }
             need(4);
@@ -46,7 +47,7 @@ std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString
         }
         rows.push_back({fields[0], fields[1], fields[2]});
     }
-    if (stream[at] != 'E' || at + 1 != stream.size()) {
+    if (stream[at] != LegacyStream::EndMark || at + 1 != stream.size()) {
         Damaged(path);
     }
     return rows;
@@ -98,12 +99,12 @@ std::vector<LegacyRow> ReadLegacyRiddles(const QString& readerPath, const QStrin
         Damaged(path);
     }
     switch (reader.exitCode()) {
-        case 0:
+        case LegacyStream::Whole:
             return ParseLegacyStream(stream, path);
-        case 3:
+        case LegacyStream::NoTable:
             throw StoreError(QStringLiteral("The riddle file %1 has no table tblRiddles.")
                                  .arg(QDir::toNativeSeparators(path)));
-        case 4:
+        case LegacyStream::TooFewColumns:
             throw StoreError(
                 QStringLiteral("The table tblRiddles in %1 has fewer than three columns.")
                     .arg(QDir::toNativeSeparators(path)));

@@ -3,11 +3,10 @@
 // process, where a damaged file could crash it.
 //
 // Usage: quorvane-legacy-reader FILE
-// Output, for each row of tblRiddles: the byte 'R', then for each of the table's first three
-// columns a byte 0 (null) or 1, and for 1 a 4-byte little-endian length and that many bytes of
-// UTF-8 text. After the last row the byte 'E'. A failure prints one line on standard error and
-// ends with a status of its own: 2 the file cannot be opened, 3 no table tblRiddles, 4 fewer than
-// three columns, 5 the reading end is gone, 6 a row cannot be read, 7 a text is too long.
+// Output: the stream store/LegacyStream.h describes. A failure prints one line on standard error
+// and ends with the status that names it.
+#include "store/LegacyStream.h"
+
 // glib first: mdbtools.h wraps what it includes in extern "C", which C++ parts of glib refuse.
 #include <glib.h>
 #include <mdbtools.h>
@@ -20,25 +19,28 @@
 
 namespace {
 
-constexpr int Columns = 3;
-constexpr size_t TextLimit = 1 << 20;
+using namespace LegacyStream;
 
 void Put(const void* bytes, size_t size) {
     if (std::fwrite(bytes, 1, size, stdout) != size) {
-        std::exit(5);  // the reading end is gone: nothing is left to tell
+        std::exit(ReadingEndGone);  // nothing is left to tell
     }
+}
+
+void PutMark(char mark) {
+    Put(&mark, 1);
 }
 
 void PutField(const char* text) {
     if (text == nullptr) {
-        Put("\0", 1);
+        PutMark(NullField);
         return;
     }
     const auto size = static_cast<std::uint32_t>(std::strlen(text));
     const unsigned char length[4] = {
         static_cast<unsigned char>(size), static_cast<unsigned char>(size >> 8),
         static_cast<unsigned char>(size >> 16), static_cast<unsigned char>(size >> 24)};
-    Put("\1", 1);
+    PutMark(TextField);
     Put(length, sizeof length);
     Put(text, size);
 }
@@ -59,9 +61,9 @@ int WriteTable(MdbHandle* mdb, MdbTableDef* table) {
         size_t size = 0;
         if (mdb_find_row(mdb, static_cast<int>(table->cur_row) - 1, &start, &size) != 0 ||
             mdb_crack_row(table, start, size, fields.data()) < Columns) {
-            return Fail(6, "a row of tblRiddles cannot be read");
+            return Fail(RowUnreadable, "a row of tblRiddles cannot be read");
         }
-        Put("R", 1);
+        PutMark(RowMark);
         for (int i = 0; i < Columns; ++i) {
             const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
             // The cracked fields come in the row's own order, each naming its column.
@@ -72,7 +74,7 @@ int WriteTable(MdbHandle* mdb, MdbTableDef* table) {
                 }
             }
             if (found == nullptr) {
-                return Fail(6, "a row of tblRiddles cannot be read");
+                return Fail(RowUnreadable, "a row of tblRiddles cannot be read");
             }
             const MdbField& field = *found;
             if (field.is_null) {
@@ -83,7 +85,7 @@ int WriteTable(MdbHandle* mdb, MdbTableDef* table) {
                 mdb_col_to_string(mdb, mdb->pg_buf, field.start, column->col_type, field.siz);
             if (text != nullptr && std::strlen(text) + 1 >= TextLimit) {
                 g_free(text);
-                return Fail(7, "a text of tblRiddles is longer than 1 MB");
+                return Fail(TextTooLong, "a text of tblRiddles is longer than 1 MB");
             }
             // Jet writers keep a memo set to null as a memo of no bytes marked present (the
             // riddle of row 6 of the edge sample is one); a riddle or answer without a single
@@ -93,23 +95,24 @@ int WriteTable(MdbHandle* mdb, MdbTableDef* table) {
             g_free(text);
         }
     }
-    Put("E", 1);
-    return std::fflush(stdout) == 0 ? 0 : 5;
+    PutMark(EndMark);
+    return std::fflush(stdout) == 0 ? Whole : ReadingEndGone;
 }
 
 // Reads the table and writes its rows; returns the exit status.
 int WriteRows(MdbHandle* mdb) {
     if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
-        return Fail(2, "the file cannot be opened as an Access database");
+        return Fail(CannotOpen, "the file cannot be opened as an Access database");
     }
-    char name[] = "tblRiddles";
+    char name[sizeof TableName];
+    std::memcpy(name, TableName, sizeof TableName);  // the library takes no const name
     MdbTableDef* table = mdb_read_table_by_name(mdb, name, MDB_TABLE);
     if (table == nullptr) {
-        return Fail(3, "the file has no table tblRiddles");
+        return Fail(NoTable, "the file has no table tblRiddles");
     }
-    int status = 0;
+    int status = Whole;
     if (mdb_read_columns(table) == nullptr || table->num_cols < Columns) {
-        status = Fail(4, "the table tblRiddles has fewer than three columns");
+        status = Fail(TooFewColumns, "the table tblRiddles has fewer than three columns");
     } else {
         status = WriteTable(mdb, table);
     }
@@ -121,15 +124,15 @@ int WriteRows(MdbHandle* mdb) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        return Fail(1, "Usage: quorvane-legacy-reader FILE");
+        return Fail(LegacyStream::Usage, "Usage: quorvane-legacy-reader FILE");
     }
     MdbHandle* mdb = mdb_open(argv[1], MDB_NOFLAGS);
     if (mdb == nullptr) {
-        return Fail(2, "the file cannot be opened as an Access database");
+        return Fail(CannotOpen, "the file cannot be opened as an Access database");
     }
     // The library cuts every text to this many bytes; a riddle of 65,535 characters, the most an
     // Access text box takes, needs less than 200 KB.
-    mdb_set_bind_size(mdb, TextLimit);
+    mdb_set_bind_size(mdb, LegacyStream::TextLimit);
     const int status = WriteRows(mdb);
     mdb_close(mdb);
     return status;
