@@ -2,7 +2,6 @@
 // count), so the helper thread is only started once the first rows have been handed out.
 #include "store/ChunkedScan.h"
 
-#include "store/RiddleTable.h"
 #include "store/RowPacking.h"
 
 #include <malloc.h>
@@ -66,7 +65,7 @@ bool ChunkedScan::Next(RiddleRow& row) {
         }
         if (startRows_ < StartRows) {
             ++startRows_;
-            RiddleTable::ReadRow(start_, row, 1);
+            ReadRow(start_, row, 1);
             return true;
         }
         // The statement stands on the first row after the first ones: cut the rest from there.
@@ -74,7 +73,7 @@ bool ChunkedScan::Next(RiddleRow& row) {
         // change, so the helper's connection, which begins reading later, sees the same rows.
         reading_.emplace(db_);
         const qint64 key = start_.Int64(0);
-        RiddleTable::ReadRow(start_, row, 1);
+        ReadRow(start_, row, 1);
         start_.Reset();
         split_ = true;
         Split(key);
@@ -83,7 +82,7 @@ bool ChunkedScan::Next(RiddleRow& row) {
     while (true) {
         if (streaming_) {
             if (range_->Step()) {
-                RiddleTable::ReadRow(*range_, row);
+                ReadRow(*range_, row);
                 return true;
             }
             streaming_ = false;

@@ -17,7 +17,8 @@ PackedRows::PackedRows(const RowKeys& all, std::shared_ptr<const RowKeys> select
     : selected_(std::move(selected)), path_(db.Path()), places_(selected_->size(), 0) {
     // Where in the selection each of the table's keys stands, if it does.
     std::vector<qint64> placeOf(all.size(), -1);
-    const bool dense = !all.empty() && quint64(all.back()) - quint64(all.front()) == all.size() - 1;
+    const bool dense =
+        !all.empty() && KeysWithoutGaps(all.front(), all.back(), static_cast<qint64>(all.size()));
     for (size_t position = 0; position < selected_->size(); ++position) {
         const qint64 key = (*selected_)[position];
         const size_t index =

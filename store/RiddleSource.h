@@ -42,5 +42,8 @@ public:
     virtual std::unique_ptr<KeyedRows> RowsOf(std::shared_ptr<const RowKeys> keys);
 };
 
+// True when count keys, the lowest `first` and the highest `last`, are every key in between.
+bool KeysWithoutGaps(qint64 first, qint64 last, qint64 count);
+
 // At most count of the keys, uniformly chosen and in random order, drawn with the seed.
 std::shared_ptr<const RowKeys> SampleKeys(const RowKeys& all, int count, quint64 seed);

@@ -27,9 +27,6 @@ public:
     RiddleRow Row(qint64 key) override;
     std::unique_ptr<RiddleScan> ScanAll() override;
     std::unique_ptr<KeyedRows> RowsOf(std::shared_ptr<const RowKeys> keys) override;
-    // Puts the statement's current row, from the column `first` on, into `row`, reusing its
-    // storage.
-    static void ReadRow(const sqlcipher::Statement& statement, RiddleRow& row, int first = 0);
 
 private:
     qint64 DataVersion();

@@ -88,3 +88,10 @@ void UnpackRow(const char*& at, int fields, RiddleRow& row) {
         }
     }
 }
+
+void ReadRow(const sqlcipher::Statement& statement, RiddleRow& row, int first) {
+    row.resize(static_cast<size_t>(std::max(statement.ColumnCount() - first, 0)));
+    for (QVariant& field : row) {
+        field = statement.Value(first++);
+    }
+}

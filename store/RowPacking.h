@@ -1,4 +1,4 @@
-// Rows packed into bytes: each field a type byte, then eight bytes for a number, or a four-byte
+// Reading a row from a statement, as values or packed into bytes. Packed rows: each field a type byte, then eight bytes for a number, or a four-byte
 // length and the bytes for a text or blob. Packing copies what SQLite holds without turning text
 // into QString, so a thread can pack rows cheaply and leave the unpacking to another.
 #pragma once
@@ -7,6 +7,9 @@
 #include "store/SqlCipher.h"
 
 #include <QByteArray>
+
+// Puts the statement's current row, from the column `first` on, into `row`, reusing its storage.
+void ReadRow(const sqlcipher::Statement& statement, RiddleRow& row, int first = 0);
 
 // Appends the statement's current row, from the column `first` on.
 void PackRow(const sqlcipher::Statement& row, int first, QByteArray& out);
