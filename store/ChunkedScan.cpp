@@ -2,6 +2,7 @@
 // count), so the helper thread is only started once the first rows have been handed out.
 #include "store/ChunkedScan.h"
 
+#include "store/RiddleFile.h"
 #include "store/RowPacking.h"
 
 #include <malloc.h>
@@ -17,7 +18,7 @@ constexpr quint64 MostChunks = 1024;
 constexpr std::ptrdiff_t HelperLead = 4;  // chunks the helper may read ahead of the handed-out one
 
 constexpr const char* RangeQuery =
-    "SELECT * FROM tblRiddles WHERE rowid >= ? AND rowid <= ? ORDER BY rowid";
+    "SELECT * FROM {table} WHERE rowid >= ? AND rowid <= ? ORDER BY rowid";
 
 // Sets the range statement on a chunk's keys.
 void Aim(sqlcipher::Statement& range, qint64 first, qint64 last) {
@@ -99,7 +100,7 @@ bool ChunkedScan::Next(RiddleRow& row) {
 // Cuts the keys after `handedOut` up to the highest into chunks, and starts the helper when
 // there is more than one.
 void ChunkedScan::Split(qint64 handedOut) {
-    auto highest = db_.Prepare("SELECT max(rowid) FROM tblRiddles");
+    auto highest = db_.Prepare(RiddleFile::Sql("SELECT max(rowid) FROM {table}"));
     highest.Step();
     const qint64 last = highest.Int64(0);
     if (last <= handedOut) {
@@ -120,7 +121,7 @@ void ChunkedScan::Split(qint64 handedOut) {
             break;
         }
     }
-    range_.emplace(db_.Prepare(RangeQuery));
+    range_.emplace(db_.Prepare(RiddleFile::Sql(RangeQuery)));
     fields_ = range_->ColumnCount();
     if (chunks_.size() > 1) {
         helper_ = std::thread([this] { Help(); });
@@ -196,7 +197,7 @@ void ChunkedScan::Help() {
         try {
             if (!range) {
                 reading.emplace(helperDb_);
-                range.emplace(helperDb_.Prepare(RangeQuery));
+                range.emplace(helperDb_.Prepare(RiddleFile::Sql(RangeQuery)));
             }
             ReadChunk(*range, chunk);
         } catch (...) {

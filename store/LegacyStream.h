@@ -6,7 +6,7 @@
 
 namespace LegacyStream {
 
-inline constexpr char TableName[] = "tblRiddles";
+// The reader reads the table RiddleSchema::Table.
 inline constexpr int Columns = 3;
 // The longest text sent, in bytes; longer ones end the read.
 inline constexpr std::size_t TextLimit = 1 << 20;

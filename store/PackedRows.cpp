@@ -1,6 +1,7 @@
 // A row is turned back into values only when it is asked for.
 #include "store/PackedRows.h"
 
+#include "store/RiddleFile.h"
 #include "store/RowPacking.h"
 #include "store/StoreError.h"
 
@@ -29,7 +30,7 @@ PackedRows::PackedRows(const RowKeys& all, std::shared_ptr<const RowKeys> select
             placeOf[index] = static_cast<qint64>(position);
         }
     }
-    auto scan = db.Prepare("SELECT rowid, * FROM tblRiddles ORDER BY rowid");
+    auto scan = db.Prepare(RiddleFile::Sql("SELECT rowid, * FROM {table} ORDER BY rowid"));
     columns_ = scan.ColumnCount() - 1;
     size_t index = 0;
     while (scan.Step()) {

@@ -1,12 +1,15 @@
 // Facts about the riddle file that the program and the riddle tool share.
 #pragma once
 
+#include "store/RiddleSchema.h"
+
+#include <QByteArray>
 #include <QString>
 
 namespace RiddleFile {
 
 inline const QString FileName = QStringLiteral("dbRiddles.mdb");
-inline const QString TableName = QStringLiteral("tblRiddles");
+inline const QString TableName = QString::fromLatin1(RiddleSchema::Table);
 
 // The program's own key for the riddle file; it is part of the program and never asked of the user.
 inline const QString Password = QStringLiteral("lanternquietmoss");
@@ -19,7 +22,15 @@ constexpr int KeyIterations = 64000;
 
 // An index on the id column, which holds every row key in a few pages: the first draw reads it
 // instead of the whole table. SQLite keeps it up to date through any change to the table.
-inline const QString KeyIndexName = QStringLiteral("idxRiddlesId");
+inline const QString KeyIndexName = QString::fromLatin1(RiddleSchema::KeyIndex);
+
+// An SQL statement about the riddle file in which "{table}" and "{index}" stand for the names of
+// the table and its index.
+inline QByteArray Sql(const char* statement) {
+    return QByteArray(statement)
+        .replace("{table}", RiddleSchema::Table)
+        .replace("{index}", RiddleSchema::KeyIndex);
+}
 
 // The connection string the program opens its riddle file with.
 inline QString ConnectionString(const QString& riddleFilePath) {

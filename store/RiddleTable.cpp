@@ -22,7 +22,7 @@ QString Native(const QString& path) {
 }
 
 void CheckTable(sqlcipher::Database& db) {
-    auto columns = db.Prepare("PRAGMA table_info(tblRiddles)");
+    auto columns = db.Prepare(RiddleFile::Sql("PRAGMA table_info({table})"));
     int count = 0;
     while (columns.Step()) {
         ++count;
@@ -40,7 +40,7 @@ void CheckTable(sqlcipher::Database& db) {
 
 sqlcipher::Statement PrepareLookup(sqlcipher::Database& db) {
     CheckTable(db);
-    return db.Prepare("SELECT * FROM tblRiddles WHERE rowid = ?");
+    return db.Prepare(RiddleFile::Sql("SELECT * FROM {table} WHERE rowid = ?"));
 }
 
 // The key is derived once here and kept: trying a second page size, or opening a second
@@ -65,10 +65,9 @@ std::unique_ptr<sqlcipher::Database> OpenRiddleDatabase(const QString& path,
 }
 
 bool HasKeyIndex(sqlcipher::Database& db) {
-    auto found = db.Prepare(
-        "SELECT 1 FROM sqlite_master WHERE type = 'index' AND tbl_name = 'tblRiddles' AND name = "
-        "?");
-    found.Bind(1, RiddleFile::KeyIndexName);
+    auto found = db.Prepare(RiddleFile::Sql(
+        "SELECT 1 FROM sqlite_master WHERE type = 'index' AND tbl_name = '{table}' AND name = "
+        "'{index}'"));
     return found.Step();
 }
 
@@ -87,7 +86,7 @@ RiddleTable::RiddleTable(const QString& path, const QString& password, SeedSourc
         helperDb_->SetPageSize(pageSize_);
         helperDb_->Execute("PRAGMA cache_size = -2048");  // it only streams
         // Prepared once: the quiz starts a full read for each draw and stops after a row.
-        scanStart_.emplace(db_->Prepare("SELECT rowid, * FROM tblRiddles ORDER BY rowid"));
+        scanStart_.emplace(db_->Prepare(RiddleFile::Sql("SELECT rowid, * FROM {table} ORDER BY rowid")));
     }
 }
 
@@ -100,7 +99,7 @@ qint64 RiddleTable::DataVersion() {
 }
 
 qint64 RiddleTable::Number(const char* sql) {
-    auto query = db_->Prepare(sql);
+    auto query = db_->Prepare(RiddleFile::Sql(sql));
     query.Step();
     return query.Int64(0);
 }
@@ -119,9 +118,9 @@ std::shared_ptr<const RowKeys> RiddleTable::ReadKeys() {
     // Files whose rows were never deleted hold every key from the lowest to the highest. Then
     // the count, which SQLite takes from the smallest index's pages without stepping a row,
     // and the two ends, one lookup each, give them all.
-    const qint64 count = Number("SELECT count(*) FROM tblRiddles");
-    const qint64 first = Number("SELECT min(rowid) FROM tblRiddles");
-    const qint64 last = Number("SELECT max(rowid) FROM tblRiddles");
+    const qint64 count = Number("SELECT count(*) FROM {table}");
+    const qint64 first = Number("SELECT min(rowid) FROM {table}");
+    const qint64 last = Number("SELECT max(rowid) FROM {table}");
     if (KeysWithoutGaps(first, last, count)) {
         keys->resize(static_cast<size_t>(count));
         std::iota(keys->begin(), keys->end(), first);
@@ -129,11 +128,9 @@ std::shared_ptr<const RowKeys> RiddleTable::ReadKeys() {
     }
     keys->reserve(static_cast<size_t>(count));
     // The index holds the keys in a few pages; without it every page of the table is read.
-    const QByteArray query =
-        HasKeyIndex(*db_)
-            ? "SELECT rowid FROM tblRiddles INDEXED BY " + RiddleFile::KeyIndexName.toUtf8()
-            : QByteArray("SELECT rowid FROM tblRiddles ORDER BY rowid");
-    auto scan = db_->Prepare(query.constData());
+    auto scan = db_->Prepare(RiddleFile::Sql(HasKeyIndex(*db_)
+                                                 ? "SELECT rowid FROM {table} INDEXED BY {index}"
+                                                 : "SELECT rowid FROM {table} ORDER BY rowid"));
     while (scan.Step()) {
         keys->push_back(scan.Int64(0));
     }
@@ -243,7 +240,7 @@ private:
 std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
     if (!helperDb_ || helperBusy_) {  // a scan inside another one reads on its own
         return std::make_unique<StatementScan>(
-            db_->Prepare("SELECT * FROM tblRiddles ORDER BY rowid"));
+            db_->Prepare(RiddleFile::Sql("SELECT * FROM {table} ORDER BY rowid")));
     }
     return std::make_unique<HelpedScan>(*db_, *helperDb_, *scanStart_, helperBusy_);
 }

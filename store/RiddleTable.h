@@ -30,7 +30,7 @@ public:
 
 private:
     qint64 DataVersion();
-    qint64 Number(const char* sql);
+    qint64 Number(const char* sql);  // as RiddleFile::Sql spells it
     std::shared_ptr<const RowKeys> ReadKeys();
 
     QByteArray key_;    // derived once at opening; empty for a file too short to hold a salt

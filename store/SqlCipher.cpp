@@ -152,6 +152,10 @@ ReadTransaction::~ReadTransaction() {
     }
 }
 
+Statement Database::Prepare(const QByteArray& sql) {
+    return Prepare(sql.constData());
+}
+
 Statement Database::Prepare(const char* sql) {
     return Statement(*this, sql);
 }

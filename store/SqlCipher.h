@@ -32,12 +32,14 @@ public:
     Database& operator=(const Database&) = delete;
 
     void Execute(const char* sql);
+    void Execute(const QByteArray& sql) { Execute(sql.constData()); }
     // The size of the file's encrypted pages, which SQLCipher cannot tell from the file itself.
     void SetPageSize(int bytes);
     // Whether the first page decrypts with the key: false for a wrong key, a wrong page size or
     // a file that is no riddle file; any other failure throws.
     bool Readable();
     Statement Prepare(const char* sql);
+    Statement Prepare(const QByteArray& sql);
     // Gives the memory of cached pages no statement uses back.
     void ReleaseMemory();
     // False inside a transaction begun with BEGIN.

@@ -2,7 +2,7 @@
 #include "tools/RiddleCommands.h"
 
 #include "store/Connection.h"
-#include "tools/RiddleFileWriter.h"
+#include "store/RiddleFileWriter.h"
 #include "tools/RiddleGenerator.h"
 #include "tools/RiddleTsv.h"
 

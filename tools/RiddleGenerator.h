@@ -1,7 +1,7 @@
 // Synthetic riddles for large test and benchmark files.
 #pragma once
 
-#include "tools/RiddleRecord.h"
+#include "store/RiddleRecord.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
 // The riddle tool's text format: UTF-8, one riddle a line, id TAB riddle TAB answer.
 #pragma once
 
-#include "tools/RiddleRecord.h"
+#include "store/RiddleRecord.h"
 
 #include <QString>
 

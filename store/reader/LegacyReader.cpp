@@ -6,6 +6,7 @@
 // Output: the stream store/LegacyStream.h describes. A failure prints one line on standard error
 // and ends with the status that names it.
 #include "store/LegacyStream.h"
+#include "store/RiddleSchema.h"
 
 // glib first: mdbtools.h wraps what it includes in extern "C", which C++ parts of glib refuse.
 #include <glib.h>
@@ -104,8 +105,8 @@ int WriteRows(MdbHandle* mdb) {
     if (mdb_read_catalog(mdb, MDB_TABLE) == nullptr) {
         return Fail(CannotOpen, "the file cannot be opened as an Access database");
     }
-    char name[sizeof TableName];
-    std::memcpy(name, TableName, sizeof TableName);  // the library takes no const name
+    char name[sizeof RiddleSchema::Table];
+    std::memcpy(name, RiddleSchema::Table, sizeof name);  // the library takes no const name
     MdbTableDef* table = mdb_read_table_by_name(mdb, name, MDB_TABLE);
     if (table == nullptr) {
         return Fail(NoTable, "the file has no table tblRiddles");

@@ -2,7 +2,7 @@
 #include "tests/support/RiddleFiles.h"
 
 #include "store/RiddleFile.h"
-#include "tools/RiddleFileWriter.h"
+#include "store/RiddleFileWriter.h"
 
 #include <QCryptographicHash>
 #include <QDir>

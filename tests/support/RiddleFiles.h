@@ -1,7 +1,7 @@
 // Riddle files and other test files, made in a temporary folder for one test.
 #pragma once
 
-#include "tools/RiddleRecord.h"
+#include "store/RiddleRecord.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Makes a riddle file that replaces an existing one only once it is complete.
 #pragma once
 
-#include "tools/RiddleRecord.h"
+#include "store/RiddleRecord.h"
 
 #include <QString>
 

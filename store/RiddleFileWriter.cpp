@@ -1,6 +1,6 @@
 // Riddle files are built under a temporary name in the target's folder and renamed over the
 // target at the end, so a failure half-way never leaves a broken file under the real name.
-#include "tools/RiddleFileWriter.h"
+#include "store/RiddleFileWriter.h"
 
 #include "store/RiddleFile.h"
 #include "store/SqlCipher.h"
@@ -58,10 +58,11 @@ RiddleFileWriter::RiddleFileWriter(const QString& path, const QString& password)
         db_->Execute("PRAGMA journal_mode = OFF");
         db_->Execute("PRAGMA synchronous = OFF");
         db_->Execute("PRAGMA cache_size = -65536");
-        db_->Execute("CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle TEXT, answer TEXT)");
+        db_->Execute(
+            RiddleFile::Sql("CREATE TABLE {table}(id INTEGER PRIMARY KEY, riddle TEXT, answer TEXT)"));
         db_->Execute("BEGIN");
         insert_ = std::make_unique<sqlcipher::Statement>(
-            db_->Prepare("INSERT INTO tblRiddles(id, riddle, answer) VALUES (?, ?, ?)"));
+            db_->Prepare(RiddleFile::Sql("INSERT INTO {table}(id, riddle, answer) VALUES (?, ?, ?)")));
     } catch (const std::exception& error) {
         RemovePending();
         throw std::runtime_error(QStringLiteral("%1: cannot create: %2")
@@ -87,8 +88,7 @@ void RiddleFileWriter::Add(const RiddleRecord& record) {
 void RiddleFileWriter::Commit() {
     insert_.reset();
     // Built once after the rows, which is quicker than keeping it up to date row by row.
-    db_->Execute(
-        ("CREATE INDEX " + RiddleFile::KeyIndexName.toUtf8() + " ON tblRiddles(id)").constData());
+    db_->Execute(RiddleFile::Sql("CREATE INDEX {index} ON {table}(id)"));
     db_->Execute("COMMIT");
     db_.reset();
     SyncToDisk(pendingPath_);
