@@ -1,14 +1,16 @@
-// Checked writes: every byte written, flushed to disk, then one rename. QSaveFile alone is not
-// enough: its buffered write can fail inside commit() and still rename a short file over the
-// old one.
+// Checked replacement: every byte written, flushed to disk, then one rename. QSaveFile would do
+// for bytes, but its buffered write can fail inside commit() and still rename a short file over
+// the old one, and a riddle file is written by SQLite, which needs a path of its own.
 #include "kit/ReplaceFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <stdexcept>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +20,79 @@ namespace {
     throw std::runtime_error(
         QStringLiteral("The file %1 could not be written: %2").arg(path, reason).toStdString());
 }
+
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+QString ThroughLinks(const QString& path) {
+    constexpr int MostLinks = 40;  // the kernel's own limit on a chain of links
+    QFileInfo file(path);
+    for (int link = 0; link < MostLinks && file.isSymLink(); ++link) {
+        file = QFileInfo(file.symLinkTarget());
+    }
+    return file.filePath();
+}
+
+// The new file beside the target, removed unless it was put in the target's place.
+class PendingFile final {
+public:
+    // Failures name `shownPath`, the path as the caller gave it.
+    PendingFile(const QString& target, const QString& shownPath)
+        : target_(target), shownPath_(shownPath) {
+        constexpr int Attempts = 16;
+        for (int attempt = 0; attempt < Attempts && handle_ < 0; ++attempt) {
+            path_ = QStringLiteral("%1.%2").arg(
+                target, QString::number(QRandomGenerator::global()->generate() & 0xffffff, 36));
+            // As a new file would be made: 0666 less the umask.
+            handle_ = ::open(Native(path_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (handle_ < 0 && errno != EEXIST) {
+                break;
+            }
+        }
+        if (handle_ < 0) {
+            Fail(shownPath_, qt_error_string(errno));
+        }
+        // A file that replaces another keeps its permissions.
+        struct stat old {};
+        if (::stat(Native(target_).constData(), &old) == 0) {
+            ::fchmod(handle_, old.st_mode & 07777);
+        }
+    }
+    ~PendingFile() {
+        if (handle_ >= 0) {
+            ::close(handle_);
+        }
+        if (!placed_) {
+            ::unlink(Native(path_).constData());
+        }
+    }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    int Handle() const { return handle_; }
+    const QString& Path() const { return path_; }
+
+    void PutInPlace(const FileCalls& calls) {
+        // Some file systems report a full disk only when the data reaches it.
+        if (calls.sync(handle_) != 0) {
+            Fail(shownPath_, qt_error_string(errno));
+        }
+        const int closed = ::close(handle_);
+        handle_ = -1;
+        if (closed != 0 || ::rename(Native(path_).constData(), Native(target_).constData()) != 0) {
+            Fail(shownPath_, qt_error_string(errno));
+        }
+        placed_ = true;
+    }
+
+private:
+    QString target_;
+    QString shownPath_;
+    QString path_;
+    int handle_ = -1;
+    bool placed_ = false;
+};
 
 }  // namespace
 
@@ -29,33 +104,35 @@ int FileCalls::SystemSync(int handle) {
     return ::fsync(handle);
 }
 
-void ReplaceFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
+void ReplaceFileWith(const QString& path,
+                     const std::function<void(int handle, const QString& pendingPath)>& build,
+                     const FileCalls& calls) {
     // Opening a FIFO could block, and renaming over a device or socket would replace it.
     struct stat target {};
-    if (::stat(QFile::encodeName(path).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
+    if (::stat(Native(path).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
         Fail(path, QStringLiteral("it is not a regular file, so it was left as it was."));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        Fail(path, file.errorString());
-    }
-    const int handle = file.handle();
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = calls.write(handle, bytes.constData() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            Fail(path, written < 0 ? qt_error_string(errno)
-                                   : QStringLiteral("the device took no more bytes."));
-        }
-        done += written;
-    }
-    // Some file systems report a full disk only when the data reaches it.
-    if (calls.sync(handle) != 0) {
-        Fail(path, qt_error_string(errno));
-    }
-    if (!file.commit()) {
-        Fail(path, file.errorString());
-    }
+    PendingFile pending(ThroughLinks(path), path);
+    build(pending.Handle(), pending.Path());
+    pending.PutInPlace(calls);
+}
+
+void ReplaceFile(const QString& path, const QByteArray& bytes, const FileCalls& calls) {
+    ReplaceFileWith(
+        path,
+        [&](int handle, const QString&) {
+            for (qint64 done = 0; done < bytes.size();) {
+                const qint64 written =
+                    calls.write(handle, bytes.constData() + done, bytes.size() - done);
+                if (written < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (written <= 0) {
+                    Fail(path, written < 0 ? qt_error_string(errno)
+                                           : QStringLiteral("the device took no more bytes."));
+                }
+                done += written;
+            }
+        },
+        calls);
 }

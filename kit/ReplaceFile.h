@@ -16,9 +16,16 @@ struct FileCalls {
     static int SystemSync(int handle);
 };
 
-// Replaces the file at path with bytes. A path that exists and is not a regular file (a FIFO, a
-// device, a socket, a folder) is refused before anything is written. The bytes go to a
-// temporary file beside the target, which is flushed to disk and renamed over the target only
-// once all of it is written; on any failure the temporary file is removed, the target keeps its
-// bytes, and std::runtime_error says why.
+// Replaces the file at path with one that `build` makes: a path that exists and is not a regular
+// file (a FIFO, a device, a socket, a folder) is refused before anything is made. `build` is
+// handed a new, empty file beside the target (or beside the file that links lead to, so that
+// they stay), open at `handle` and named `pendingPath`, with the target's permissions. Once
+// `build` returns, the file is flushed to disk and renamed over the target. On any failure the
+// new file is removed, the target keeps its bytes, and the exception says why: build's own, or
+// std::runtime_error naming the path.
+void ReplaceFileWith(const QString& path,
+                     const std::function<void(int handle, const QString& pendingPath)>& build,
+                     const FileCalls& calls = {});
+
+// Replaces the file at path with bytes, as ReplaceFileWith does.
 void ReplaceFile(const QString& path, const QByteArray& bytes, const FileCalls& calls = {});

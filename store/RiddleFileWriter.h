@@ -1,4 +1,4 @@
-// Makes a riddle file that replaces an existing one only once it is complete.
+// Writes a riddle file: the schema, the rows and the index, with the pragmas the format fixes.
 #pragma once
 
 #include "store/RiddleRecord.h"
@@ -14,24 +14,18 @@ class Statement;
 
 class RiddleFileWriter final {
 public:
-    // Starts a new file beside `path`, or beside the file it links to; nothing at `path` changes
-    // until Commit.
+    // Starts a riddle file at path, which must be absent or empty: a file that replaces another
+    // is built under a temporary name first (kit/ReplaceFile.h's ReplaceFileWith).
     RiddleFileWriter(const QString& path, const QString& password);
-    // Without a Commit, the unfinished file is removed.
     ~RiddleFileWriter();
     RiddleFileWriter(const RiddleFileWriter&) = delete;
     RiddleFileWriter& operator=(const RiddleFileWriter&) = delete;
 
     void Add(const RiddleRecord& record);
-    // Writes everything to disk and puts the new file in place of the old one.
-    void Commit();
+    // Builds the index and closes the file. Without it the file is incomplete.
+    void Finish();
 
 private:
-    void RemovePending();
-
-    QString path_;
-    QString pendingPath_;
     std::unique_ptr<sqlcipher::Database> db_;
     std::unique_ptr<sqlcipher::Statement> insert_;
-    bool committed_ = false;
 };

@@ -1,15 +1,16 @@
 // make, dump and generate: riddle files to and from text, and large synthetic ones.
 #include "tools/RiddleCommands.h"
 
+#include "kit/ReplaceFile.h"
 #include "store/Connection.h"
+#include "store/RiddleFile.h"
 #include "store/RiddleFileWriter.h"
 #include "tools/RiddleGenerator.h"
 #include "tools/RiddleTsv.h"
 
-#include "store/RiddleFile.h"
-
 #include <QFileInfo>
 
+#include <functional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -49,13 +50,23 @@ FileScan ScanFile(const QString& path, const QString& password) {
     return scan;
 }
 
+// Makes outPath anew from what `fill` adds: it is replaced only by a complete riddle file.
+void WriteRiddleFile(const QString& outPath, const QString& password,
+                     const std::function<void(RiddleFileWriter&)>& fill) {
+    ReplaceFileWith(outPath, [&](int, const QString& pending) {
+        RiddleFileWriter writer(pending, password);
+        fill(writer);
+        writer.Finish();
+    });
+}
+
 }  // namespace
 
 void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password) {
     RequireFile(tsvPath);
-    RiddleFileWriter writer(outPath, password);
-    ReadRiddleTsv(tsvPath, [&writer](const RiddleRecord& record) { writer.Add(record); });
-    writer.Commit();
+    WriteRiddleFile(outPath, password, [&](RiddleFileWriter& writer) {
+        ReadRiddleTsv(tsvPath, [&writer](const RiddleRecord& record) { writer.Add(record); });
+    });
 }
 
 void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out) {
@@ -72,39 +83,39 @@ void DumpRiddleFile(const QString& path, const QString& password, std::FILE* out
 
 void ImportRiddleFile(const QString& oldPath, const QString& newPath, const QString& oldPassword) {
     const FileScan scan = ScanFile(oldPath, oldPassword);
-    RiddleFileWriter writer(newPath, RiddleFile::Password);
-    std::unordered_map<qint64, qint64> rowOfId;
-    qint64 position = 0;
-    for (RiddleRow row; scan.rows->Next(row);) {
-        ++position;
-        bool whole = false;
-        const qint64 id = row[0].toLongLong(&whole);
-        const auto fail = [&](const QString& reason) {
-            return std::runtime_error(QStringLiteral("%1: row %2: %3")
-                                          .arg(oldPath)
-                                          .arg(position)
-                                          .arg(reason)
-                                          .toStdString());
-        };
-        if (!whole) {
-            throw fail(QStringLiteral("the id is not a whole number"));
+    WriteRiddleFile(newPath, RiddleFile::Password, [&](RiddleFileWriter& writer) {
+        std::unordered_map<qint64, qint64> rowOfId;
+        qint64 position = 0;
+        for (RiddleRow row; scan.rows->Next(row);) {
+            ++position;
+            bool whole = false;
+            const qint64 id = row[0].toLongLong(&whole);
+            const auto fail = [&](const QString& reason) {
+                return std::runtime_error(QStringLiteral("%1: row %2: %3")
+                                              .arg(oldPath)
+                                              .arg(position)
+                                              .arg(reason)
+                                              .toStdString());
+            };
+            if (!whole) {
+                throw fail(QStringLiteral("the id is not a whole number"));
+            }
+            if (const auto [earlier, added] = rowOfId.emplace(id, position); !added) {
+                throw fail(QStringLiteral("the id %1 was already used by row %2")
+                               .arg(id)
+                               .arg(earlier->second));
+            }
+            writer.Add(RiddleRecord{id, TextOrNull(row[1]), TextOrNull(row[2])});
         }
-        if (const auto [earlier, added] = rowOfId.emplace(id, position); !added) {
-            throw fail(QStringLiteral("the id %1 was already used by row %2")
-                           .arg(id)
-                           .arg(earlier->second));
-        }
-        writer.Add(RiddleRecord{id, TextOrNull(row[1]), TextOrNull(row[2])});
-    }
-    writer.Commit();
+    });
 }
 
 void GenerateRiddleFile(qint64 count, const QString& outPath, quint64 seed,
                         const QString& password) {
-    RiddleFileWriter writer(outPath, password);
-    RiddleGenerator generator(seed);
-    for (qint64 id = 1; id <= count; ++id) {
-        writer.Add(generator.Next(id));
-    }
-    writer.Commit();
+    WriteRiddleFile(outPath, password, [&](RiddleFileWriter& writer) {
+        RiddleGenerator generator(seed);
+        for (qint64 id = 1; id <= count; ++id) {
+            writer.Add(generator.Next(id));
+        }
+    });
 }

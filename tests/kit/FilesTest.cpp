@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <stdexcept>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -58,6 +59,31 @@ TEST(ReplaceFileTest, DeviceThatFailsPartWayReplacesNothing) {
     EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s});
     ReplaceFile(old, text, device(text.size(), 7));  // short writes are carried on
     EXPECT_EQ(ReadFile(old), text);
+}
+
+// The riddle tool builds its files through the same replacement: a build that fails leaves the
+// old file and nothing else; a file replaced keeps its permissions, a new one takes the umask's.
+TEST(ReplaceFileTest, FailedBuildLeavesTheOldFileAndAReplacedFileKeepsItsPermissions) {
+    TestFolder folder;
+    const QString old = folder.WriteBytes(u"old.txt"_s, "old text");
+    ASSERT_TRUE(QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner));
+    const auto failing = [](int handle, const QString&) {
+        ASSERT_EQ(::write(handle, "new", 3), 3);
+        throw std::runtime_error("the build failed");
+    };
+    EXPECT_THROW(ReplaceFileWith(old, failing), std::runtime_error);
+    EXPECT_EQ(ReadFile(old), "old text");
+    EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s});
+
+    const QFile::Permissions readWrite =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    ReplaceFile(old, "new text");
+    EXPECT_EQ(QFileInfo(old).permissions(), readWrite);
+    const mode_t mask = ::umask(022);
+    ReplaceFile(folder.Path(u"new.txt"_s), "new");
+    ::umask(mask);
+    EXPECT_EQ(QFileInfo(folder.Path(u"new.txt"_s)).permissions(),
+              readWrite | QFile::ReadGroup | QFile::ReadOther);
 }
 
 TEST(SkinFormatTest, CommentsStringsAndBracesMustClose) {

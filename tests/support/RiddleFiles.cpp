@@ -1,6 +1,7 @@
 // Test riddle files are made with the same writer as the riddle tool's.
 #include "tests/support/RiddleFiles.h"
 
+#include "kit/ReplaceFile.h"
 #include "store/RiddleFile.h"
 #include "store/RiddleFileWriter.h"
 
@@ -21,11 +22,13 @@ TestFolder::TestFolder() {
 QString TestFolder::MakeRiddleFile(const QString& name, const std::vector<RiddleRecord>& rows,
                                    const QString& password) const {
     const QString path = Path(name);
-    RiddleFileWriter writer(path, password.isEmpty() ? RiddleFile::Password : password);
-    for (const RiddleRecord& row : rows) {
-        writer.Add(row);
-    }
-    writer.Commit();
+    ReplaceFileWith(path, [&](int, const QString& pending) {
+        RiddleFileWriter writer(pending, password.isEmpty() ? RiddleFile::Password : password);
+        for (const RiddleRecord& row : rows) {
+            writer.Add(row);
+        }
+        writer.Finish();
+    });
     return path;
 }
 
