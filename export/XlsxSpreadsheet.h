@@ -1,5 +1,6 @@
-// The spreadsheet program of this desktop: cells are collected, written to an .xlsx file with
-// libxlsxwriter, and the file is opened in LibreOffice, Gnumeric or the default program.
+// The spreadsheet program of this desktop: cells are collected, written to an .xlsx file, and the
+// file is opened in LibreOffice, Gnumeric or the default program. How programs are found and
+// started comes from outside (app/DesktopServices gives the desktop's way).
 #pragma once
 
 #include "export/Spreadsheet.h"
@@ -16,7 +17,7 @@ struct SpreadsheetProgram {
     QStringList arguments;
 };
 
-// How programs are found and started; the desktop's by default, fakes in tests.
+// How programs are found and started: the desktop's in the program, fakes in tests.
 struct ProgramLookup {
     std::function<QString(const QString& name)> findExecutable;
     // The desktop's default application for .xlsx files, empty when there is none.
@@ -25,22 +26,9 @@ struct ProgramLookup {
     std::function<bool(const QString& program, const QStringList& arguments)> startDetached;
 };
 
-ProgramLookup DesktopProgramLookup();
-
 // LibreOffice opens the file as a new, unsaved document; Gnumeric and the default program open
 // it as it is.
 std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lookup);
-
-// Spreadsheet column widths that fit each column's longest line, in characters.
-std::vector<double> FittedWidths(const std::vector<std::vector<QString>>& rows, int columns);
-
-// A cell's text cut to the longest a cell holds, never inside a character.
-QString CellText(const QString& text);
-
-// Writes the cells (rows and columns from 0) as text cells, with the given column widths.
-// Throws std::runtime_error when the file cannot be written or a cell refused.
-void WriteXlsx(const QString& path, const std::vector<std::vector<QString>>& rows,
-               const std::vector<double>& widths);
 
 class XlsxSpreadsheet final : public SpreadsheetApplication {
 public:
@@ -64,9 +52,8 @@ private:
 
 class DesktopSpreadsheets final : public SpreadsheetProvider {
 public:
-    // Files go to `folder`; by default a per-user runtime folder.
-    explicit DesktopSpreadsheets(ProgramLookup lookup = DesktopProgramLookup(),
-                                 QString folder = {});
+    // Files go to `folder`.
+    DesktopSpreadsheets(ProgramLookup lookup, QString folder);
     // Looks for the program; the next Create() uses what this found, so an export, which asks
     // both, looks only once.
     bool Available() override;

@@ -1,6 +1,7 @@
 // Text files byte for byte, spreadsheets read back from their XML, and every way an export ends.
 #include "export/Spreadsheet.h"
 #include "export/TextExport.h"
+#include "export/XlsxFile.h"
 #include "export/XlsxSpreadsheet.h"
 #include "kit/ErrorReport.h"
 #include "kit/Seams.h"
