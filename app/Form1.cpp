@@ -70,7 +70,7 @@ void Form1::Form_Load() {
         return;
     }
     trap.Step(8, [&] {
-        if (riddleConnection_->State() != 0) {
+        if (riddleConnection_->IsOpen()) {
             riddleConnection_->Close();
         }
     });

@@ -90,8 +90,8 @@ void Draw(benchmark::State& state) {
 void QuizDraw(benchmark::State& state) {
     class NoPointer final : public PointerSetting {
     public:
-        int MousePointer() const override { return Default; }
-        void SetMousePointer(int) override {}
+        Pointer MousePointer() const override { return Pointer::Default; }
+        void SetMousePointer(Pointer) override {}
     } pointer;
     TimeSeededRandom random;
     Connection connection;

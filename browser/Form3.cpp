@@ -144,7 +144,7 @@ void Form3::PushButton1_Click() {
     }
     ErrorTrap trap = Trap(QStringLiteral("PushButton1_Click"));
     trap.Step(2, [&] { Label3->clear(); });
-    trap.Step(3, [&] { pointer_.SetMousePointer(WindowPointer::Busy); });
+    trap.Step(3, [&] { pointer_.SetMousePointer(Pointer::Busy); });
     RecordSet records;
     const bool opened = trap.Step(4, [&] {
         records.Open(RandomSelectionQuery(count), services_.RiddleConnection(),
@@ -158,18 +158,18 @@ void Form3::PushButton1_Click() {
         });
     }
     trap.Step(7, [&] {
-        if (records.State() != 0) {
+        if (records.IsOpen()) {
             records.Close();
         }
     });
     trap.Step(8, [&] { ShowTotal(); });
-    trap.Step(9, [&] { pointer_.SetMousePointer(WindowPointer::Default); });
+    trap.Step(9, [&] { pointer_.SetMousePointer(Pointer::Default); });
 }
 
 void Form3::PushButton3_Click() {
     ErrorTrap trap = Trap(QStringLiteral("PushButton3_Click"));
     trap.Step(1, [&] { Label3->clear(); });
-    trap.Step(2, [&] { pointer_.SetMousePointer(WindowPointer::Busy); });
+    trap.Step(2, [&] { pointer_.SetMousePointer(Pointer::Busy); });
     RecordSet records;
     const bool opened = trap.Step(3, [&] {
         records.Open(AllRiddlesQuery, services_.RiddleConnection(), RecordSet::StaticCursor,
@@ -199,12 +199,12 @@ void Form3::PushButton3_Click() {
         });
     }
     trap.Step(6, [&] {
-        if (records.State() != 0) {
+        if (records.IsOpen()) {
             records.Close();
         }
     });
     trap.Step(7, [&] { ShowTotal(); });
-    trap.Step(8, [&] { pointer_.SetMousePointer(WindowPointer::Default); });
+    trap.Step(8, [&] { pointer_.SetMousePointer(Pointer::Default); });
 }
 
 void Form3::PushButton5_Click() {

@@ -33,7 +33,7 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
         messages.ShowMessage(QStringLiteral("Excel can hold only 65,000 rows."));
         return;
     }
-    trap.Step(4, [&] { pointer.SetMousePointer(PointerSetting::Busy); });
+    trap.Step(4, [&] { pointer.SetMousePointer(Pointer::Busy); });
     std::unique_ptr<SpreadsheetApplication> application;
     const auto writeHeaders = [&] {
         const int columns = list.ColumnCount();
@@ -72,5 +72,5 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
     if (written) {
         trap.Step(10, [&] { application->SetVisible(true); });
     }
-    trap.Step(11, [&] { pointer.SetMousePointer(PointerSetting::Default); });
+    trap.Step(11, [&] { pointer.SetMousePointer(Pointer::Default); });
 }

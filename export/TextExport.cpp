@@ -66,7 +66,7 @@ void SaveResultsAsText(const ExportSource& list, SaveChoice& last, SaveDialog& d
         return;
     }
     last.fileName = path;
-    trap.Step(4, [&] { pointer.SetMousePointer(PointerSetting::Busy); });
+    trap.Step(4, [&] { pointer.SetMousePointer(Pointer::Busy); });
     trap.Step(5, [&] { ListToTextFile(list, path, events); });
-    trap.Step(6, [&] { pointer.SetMousePointer(PointerSetting::Default); });
+    trap.Step(6, [&] { pointer.SetMousePointer(Pointer::Default); });
 }

@@ -50,15 +50,18 @@ public:
     virtual void LetEventsRun() = 0;
 };
 
+// A window's mouse-pointer setting, with the numbers it has always had.
+enum class Pointer : int {
+    Default = 0,  // the normal arrow
+    Busy = 11,    // the hourglass
+    Custom = 99,  // the window's own picture
+};
+
 class PointerSetting {
 public:
-    static constexpr int Default = 0;
-    static constexpr int Busy = 11;
-    static constexpr int Custom = 99;
-
     virtual ~PointerSetting() = default;
-    virtual int MousePointer() const = 0;
-    virtual void SetMousePointer(int value) = 0;
+    virtual Pointer MousePointer() const = 0;
+    virtual void SetMousePointer(Pointer value) = 0;
 };
 
 // Shows the busy pointer for as long as it lives, and the normal pointer after, also when the
@@ -66,9 +69,9 @@ public:
 class BusyPointer final {
 public:
     explicit BusyPointer(PointerSetting& pointer) : pointer_(pointer) {
-        pointer_.SetMousePointer(PointerSetting::Busy);
+        pointer_.SetMousePointer(Pointer::Busy);
     }
-    ~BusyPointer() { pointer_.SetMousePointer(PointerSetting::Default); }
+    ~BusyPointer() { pointer_.SetMousePointer(Pointer::Default); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 

@@ -27,7 +27,7 @@ QString LoadRandomRiddle(Connection& connection, RandomSource& random, PointerSe
         record =
             MakeRecordString(RiddleLines(riddle.toString()), records.Fields(2).Value.toString());
     }
-    if (records.State() != 0) {
+    if (records.IsOpen()) {
         records.Close();
     }
     return record;

@@ -14,6 +14,15 @@ namespace {
                                 .toStdString());
 }
 
+// Row or column `number`, counted from 1.
+template <typename Items>
+auto& Numbered(Items& items, int number, const char* what) {
+    if (number < 1 || static_cast<size_t>(number) > items.size()) {
+        NoSuch(what, number);
+    }
+    return items[static_cast<size_t>(number - 1)];
+}
+
 // A list shows one line per row: each line break of a text shows as one blank there, while the
 // row itself, its exports and the detail panel keep the text as it is.
 QString OneLine(QString text) {
@@ -106,7 +115,7 @@ int ResultList::ColumnWidth(int column) const {
 }
 
 void ResultList::SetColumnWidth(int column, int twips) {
-    Column(column);  // checks the number
+    RequireColumn(column);
     columns_[static_cast<size_t>(column - 1)].width = twips;
     Q_EMIT ColumnWidthChanged(column);
 }
@@ -160,7 +169,7 @@ void ResultList::SetAllTicked(bool ticked) {
 }
 
 void ResultList::RemoveRow(int row) {
-    At(row);  // checks the number
+    RequireRow(row);
     beginRemoveRows({}, row - 1, row - 1);
     rows_.erase(rows_.begin() + (row - 1));
     endRemoveRows();
@@ -232,33 +241,29 @@ bool ResultList::Holds(const QModelIndex& index) const {
 }
 
 const ResultRow& ResultList::At(int row) const {
-    if (row < 1 || row > Count()) {
-        NoSuch("row", row);
-    }
-    return rows_[static_cast<size_t>(row - 1)];
+    return Numbered(rows_, row, "row");
 }
 
 ResultRow& ResultList::At(int row) {
-    return const_cast<ResultRow&>(std::as_const(*this).At(row));
+    return Numbered(rows_, row, "row");
 }
 
 const ResultColumn& ResultList::Column(int column) const {
-    if (column < 1 || column > ColumnCount()) {
-        NoSuch("column", column);
-    }
-    return columns_[static_cast<size_t>(column - 1)];
+    return Numbered(columns_, column, "column");
+}
+
+void ResultList::RequireRow(int row) const {
+    At(row);
+}
+
+void ResultList::RequireColumn(int column) const {
+    Column(column);
 }
 
 QString ResultSnapshot::ColumnHeader(int column) const {
-    if (column < 1 || column > ColumnCount()) {
-        NoSuch("column", column);
-    }
-    return columns_[static_cast<size_t>(column - 1)].header;
+    return Numbered(columns_, column, "column").header;
 }
 
 const ResultRow& ResultSnapshot::At(int row) const {
-    if (row < 1 || row > RowCount()) {
-        NoSuch("row", row);
-    }
-    return rows_[static_cast<size_t>(row - 1)];
+    return Numbered(rows_, row, "row");
 }

@@ -130,6 +130,9 @@ private:
     const ResultRow& At(int row) const;
     ResultRow& At(int row);
     const ResultColumn& Column(int column) const;
+    // Throw std::out_of_range when the list has no such row or column.
+    void RequireRow(int row) const;
+    void RequireColumn(int column) const;
 
     std::vector<ResultColumn> columns_;
     TextBlocks texts_;

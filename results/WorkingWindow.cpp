@@ -32,7 +32,7 @@ ErrorTrap WorkingWindow::Trap(const QString& handler) {
 }
 
 void WorkingWindow::ListView1_DblClick() {
-    if (pointer_.MousePointer() == WindowPointer::Busy || list_.Count() == 0) {
+    if (pointer_.MousePointer() == Pointer::Busy || list_.Count() == 0) {
         return;
     }
     if (const int row = ListView1->SelectedRow(); row != 0) {

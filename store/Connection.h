@@ -22,6 +22,7 @@ public:
 
     // 0 when closed, 1 when open.
     int State() const;
+    bool IsOpen() const { return State() != 0; }
     // Opens the file named by the connection string read-only; throws StoreError on failure and
     // stays closed.
     void Open(const QString& connectionString);

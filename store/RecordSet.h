@@ -31,6 +31,7 @@ public:
     // other than static and read-only, or when the connection is closed.
     void Open(const QString& sql, Connection& connection, int cursorType, int lockType);
     int State() const;
+    bool IsOpen() const { return State() != 0; }
     void Close();
 
     // True when there is no current row: an empty result, or past the last row.

@@ -6,8 +6,7 @@
 
 #include <QWidget>
 
-void SkinFramework::LoadSkin(const QString& path, const QString& section) {
-    Q_UNUSED(section);
+void SkinFramework::LoadSkin(const QString& path) {
     sheet_ = SkinSheet(ReadSmallFile(path), path);
 }
 

@@ -34,9 +34,6 @@ void ApplySkin(QWidget& window, const Files& files, SkinFramework& skin) {
         return;
     }
     ApplySystemColors(window);
-    skin.LoadSkin(path, QString());
-    skin.SetOptions(skin.Options() | 1);
-    skin.SetSwitch5(true);
-    skin.SetSwitch10(true);
+    skin.LoadSkin(path);
     skin.ApplyWindow(window);
 }

@@ -13,15 +13,15 @@
 
 #include <stdexcept>
 
-void WindowPointer::SetMousePointer(int value) {
+void WindowPointer::SetMousePointer(Pointer value) {
     if (value == value_) {
         return;  // the rules set the pointer on every mouse move
     }
     value_ = value;
     std::optional<QCursor> cursor;
-    if (value == Busy) {
+    if (value == Pointer::Busy) {
         cursor = QCursor(Qt::WaitCursor);
-    } else if (value == Custom) {
+    } else if (value == Pointer::Custom) {
         cursor = picture_.value_or(QCursor(Qt::ArrowCursor));
     }
     // Controls have pointers of their own (an I-beam over text), so the setting is put on each.
@@ -33,9 +33,9 @@ void WindowPointer::SetMousePointer(int value) {
 
 void WindowPointer::SetMouseIcon(const QCursor& picture) {
     picture_ = picture;
-    if (value_ == Custom) {
-        value_ = Default;
-        SetMousePointer(Custom);
+    if (value_ == Pointer::Custom) {
+        value_ = Pointer::Default;
+        SetMousePointer(Pointer::Custom);
     }
 }
 
@@ -73,9 +73,9 @@ protected:
             control->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()) != nullptr) {
             return false;
         }
-        if (pointer_.MousePointer() != PointerSetting::Busy) {
-            pointer_.SetMousePointer(rule_ == PointerRule::Hand ? PointerSetting::Custom
-                                                                : PointerSetting::Default);
+        if (pointer_.MousePointer() != Pointer::Busy) {
+            pointer_.SetMousePointer(rule_ == PointerRule::Hand ? Pointer::Custom
+                                                                : Pointer::Default);
         }
         return false;
     }

@@ -1,4 +1,4 @@
-// A window's one mouse-pointer setting: 0 the normal arrow, 11 busy, 99 the custom picture.
+// A window's one mouse-pointer setting, over the window and all its controls.
 #pragma once
 
 #include "kit/Seams.h"
@@ -15,15 +15,15 @@ class WindowPointer final : public PointerSetting {
 public:
     explicit WindowPointer(QWidget& window) : window_(window) {}
 
-    int MousePointer() const override { return value_; }
+    Pointer MousePointer() const override { return value_; }
     // Applies over the window and every control on it, as one setting.
-    void SetMousePointer(int value) override;
+    void SetMousePointer(Pointer value) override;
     // The picture the custom pointer shows; without one it shows the normal arrow.
     void SetMouseIcon(const QCursor& picture);
 
 private:
     QWidget& window_;
-    int value_ = Default;
+    Pointer value_ = Pointer::Default;
     std::optional<QCursor> picture_;
 };
 

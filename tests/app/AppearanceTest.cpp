@@ -102,17 +102,17 @@ TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAl
     auto* check = Control<QCheckBox>(quiz, "Check1");
 
     MoveMouseOver(*button);
-    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Custom);
+    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Custom);
     EXPECT_EQ(quiz.cursor().hotSpot(), QPoint(10, 0));  // the shipped hand, fingertip first
     MoveMouseOver(*check);
-    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Custom);  // no rule over Check1
+    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Custom);  // no rule over Check1
     MoveMouseOver(quiz, {1, 1});
-    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Default);
+    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Default);
 
-    quiz.Pointer().SetMousePointer(WindowPointer::Busy);
+    quiz.Pointer().SetMousePointer(Pointer::Busy);
     MoveMouseOver(*button);
     MoveMouseOver(quiz, {1, 1});
-    EXPECT_EQ(quiz.Pointer().MousePointer(), WindowPointer::Busy);
+    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Busy);
     EXPECT_TRUE(fake.messages.errors.isEmpty());
 }
 

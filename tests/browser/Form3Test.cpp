@@ -125,7 +125,7 @@ TEST_F(Form3Test, StoredHideAnswersDecidesWhatEachLoadShowsAndTheButtonFlipsIt) 
         form->PushButton3_Click();
         EXPECT_EQ(AnswerCount(*form), row.answersInFullLoad);
         EXPECT_EQ(messages.Places(), row.places);
-        EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+        EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
 
         form->PushButton5_Click();
         ExpectAnswersShown(*form, !row.shownAtOpening);
@@ -146,7 +146,7 @@ TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole)
         EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton3_Click at line %1"_s.arg(line)})
             << "failing after " << reads << " reads";
         EXPECT_LT(form->List().Count(), 20000);
-        EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+        EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
         disk.FailAfter(-1);
         form->PushButton3_Click();
         EXPECT_EQ(messages.errors.size(), 1);
@@ -169,7 +169,7 @@ TEST_F(Form3Test, CountsAreCheckedThenLeftToTheStore) {
     EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton1_Click at line 4"_s});
     EXPECT_EQ(form->List().Count(), 0);
     EXPECT_EQ(Total(*form), u"Total Riddle(s): 0"_s);
-    EXPECT_EQ(form->Pointer().MousePointer(), WindowPointer::Default);
+    EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
 }
 
 TEST_F(Form3Test, CountBoxIsSavedOnEveryChangeAndRestoredVerbatim) {
@@ -216,10 +216,10 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), u"A\nB\nC"_s);
 
     list->SelectRow(5);
-    form->Pointer().SetMousePointer(WindowPointer::Busy);
+    form->Pointer().SetMousePointer(Pointer::Busy);
     form->ListView1_DblClick();
     EXPECT_EQ(form->List().Count(), 30);
-    form->Pointer().SetMousePointer(WindowPointer::Default);
+    form->Pointer().SetMousePointer(Pointer::Default);
     form->ListView1_DblClick();
     EXPECT_EQ(form->List().Count(), 29);
     EXPECT_EQ(form->List().Text(5), u"Riddle 6"_s);

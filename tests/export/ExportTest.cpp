@@ -82,7 +82,7 @@ TEST_F(ExportTest, TextFileHasTheHeaderLineAndALinePerRowByteForByte) {
                           "Caf\xe9 \x80 ? ?\t\t\r\n"
                           "No answer set\t\t\r\n"));
     EXPECT_EQ(ToWindows1252(u"\x1a\u2713"_s), QByteArray("\x1a?"));
-    EXPECT_EQ(pointer.value, PointerSetting::Default);
+    EXPECT_EQ(pointer.value, Pointer::Default);
     EXPECT_TRUE(fake.messages.errors.isEmpty());
 }
 
@@ -138,7 +138,7 @@ TEST_F(ExportTest, TargetThatCannotBeWrittenGivesOneReportAndIsLeftAsItWas) {
         EXPECT_EQ(fake.messages.Places(), QStringList{u"Form3.PushButton4_Click at line 5"_s});
         EXPECT_EQ(fake.messages.errors.value(0).contains(u"not a regular file"_s),
                   !name.startsWith(u"missing/"));
-        EXPECT_EQ(pointer.value, PointerSetting::Default);
+        EXPECT_EQ(pointer.value, Pointer::Default);
     }
     ::close(listener);
     struct stat kind {};
@@ -173,7 +173,7 @@ TEST_F(ExportTest, SpreadsheetGetsHeadersRowsInPlaceAndNoEqualsInSubItems) {
         (QStringList{u"workbook"_s, u"header 1,1 Riddles"_s, u"fit 1"_s, u"header 1,2 Answers"_s,
                      u"fit 2"_s, u"cell 2,1 =SUM(1)"_s, u"cell 2,2 abc"_s, u"cell 4,1 third"_s,
                      u"cell 4,2 1"_s, u"fit all"_s, u"visible"_s}));
-    EXPECT_EQ(pointer.value, PointerSetting::Default);
+    EXPECT_EQ(pointer.value, Pointer::Default);
 }
 
 TEST_F(ExportTest, SpreadsheetRefusalsComeBeforeAnythingStarts) {
@@ -217,7 +217,7 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
         EXPECT_EQ(fake.messages.Places(),
                   QStringList{u"Form2.PushButton13_Click at line %1"_s.arg(lines[failAfter])});
         EXPECT_EQ(fake.spreadsheets.log.calls.size(), failAfter);
-        EXPECT_EQ(pointer.value, PointerSetting::Default);
+        EXPECT_EQ(pointer.value, Pointer::Default);
     }
     fake.spreadsheets.log = {};
     Send();  // the next attempt goes through
@@ -228,7 +228,7 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
     fake.spreadsheets.givesNone = true;  // a provider that starts nothing
     Send();
     EXPECT_EQ(fake.messages.Places(), QStringList{u"Form2.PushButton13_Click at line 5"_s});
-    EXPECT_EQ(pointer.value, PointerSetting::Default);
+    EXPECT_EQ(pointer.value, Pointer::Default);
 }
 
 TEST_F(ExportTest, XlsxCutsLongCellsBetweenCharactersAndRefusedCellsFail) {

@@ -49,7 +49,7 @@ TEST_F(DrawTest, EveryRowComesUpAboutEquallyOftenTheFirstIncluded) {
         EXPECT_LT(count, 1120) << answer.toStdString();
     }
     EXPECT_EQ(pointer.seen.size(), 10000u);
-    EXPECT_EQ(pointer.value, PointerSetting::Default);
+    EXPECT_EQ(pointer.value, Pointer::Default);
 }
 
 // A table with no rows is met by the quiz window's opening below.
@@ -60,11 +60,11 @@ TEST_F(DrawTest, RecordHoldsTheCleanedRiddleAndTheAnswerAsStored) {
     EXPECT_EQ(RecordPiece(record, 1), u"piano, a piano"_s);
     connection.Close();
     EXPECT_THROW(Draw(), std::exception);
-    EXPECT_EQ(pointer.value, PointerSetting::Default);
+    EXPECT_EQ(pointer.value, Pointer::Default);
     // A row without a riddle is refused, and the pointer still comes back.
     Open({{1, std::nullopt, u"a"_s}});
     EXPECT_THROW(Draw(), std::runtime_error);
-    EXPECT_EQ(pointer.value, PointerSetting::Default);
+    EXPECT_EQ(pointer.value, Pointer::Default);
 }
 
 // A guess is right when it equals one of the comma-separated answers, trimmed, in any case, or

@@ -44,10 +44,10 @@ public:
 // A window pointer that remembers every value it was set to.
 class FakePointer final : public PointerSetting {
 public:
-    int MousePointer() const override { return value; }
-    void SetMousePointer(int v) override { seen.push_back(value = v); }
-    int value = Default;
-    std::vector<int> seen;
+    Pointer MousePointer() const override { return value; }
+    void SetMousePointer(Pointer v) override { seen.push_back(value = v); }
+    Pointer value = Pointer::Default;
+    std::vector<Pointer> seen;
 };
 
 // The same value in [0, 1) on every draw.
