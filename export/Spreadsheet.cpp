@@ -19,6 +19,18 @@ bool SaveResultsAsExcelFileIsExcelInstalled(SpreadsheetProvider& provider, Messa
 void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& provider,
                               Messages& messages, PointerSetting& pointer, EventPump& events,
                               ErrorTrap& trap) {
+    // The steps of the windows' "Send Results To Excel" handler (PushButton13_Click), numbered
+    // as its report numbers them; steps 1 to 3, the checks below, have no trap.
+    enum SendStep {
+        ShowBusy = 4,
+        Start,
+        AddWorkbook,
+        WriteHeaders,
+        WriteRows,
+        FitColumns,
+        Show,
+        ShowNormal,
+    };
     if (!SaveResultsAsExcelFileIsExcelInstalled(provider, messages)) {
         messages.ShowMessage(
             QStringLiteral("Excel is not installed on this computer. You need to "
@@ -33,7 +45,7 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
         messages.ShowMessage(QStringLiteral("Excel can hold only 65,000 rows."));
         return;
     }
-    trap.Step(4, [&] { pointer.SetMousePointer(Pointer::Busy); });
+    trap.Step(ShowBusy, [&] { pointer.SetMousePointer(Pointer::Busy); });
     std::unique_ptr<SpreadsheetApplication> application;
     const auto writeHeaders = [&] {
         const int columns = list.ColumnCount();
@@ -66,11 +78,12 @@ void SendResultsToSpreadsheet(const ExportSource& list, SpreadsheetProvider& pro
             throw std::runtime_error("The spreadsheet program could not be started.");
         }
     };
-    const bool written = trap.Step(5, start) && trap.Step(6, [&] { application->AddWorkbook(); }) &&
-                         trap.Step(7, writeHeaders) && trap.Step(8, writeRows) &&
-                         trap.Step(9, [&] { application->AutofitAllColumns(); });
+    const bool written = trap.Step(Start, start) &&
+                         trap.Step(AddWorkbook, [&] { application->AddWorkbook(); }) &&
+                         trap.Step(WriteHeaders, writeHeaders) && trap.Step(WriteRows, writeRows) &&
+                         trap.Step(FitColumns, [&] { application->AutofitAllColumns(); });
     if (written) {
-        trap.Step(10, [&] { application->SetVisible(true); });
+        trap.Step(Show, [&] { application->SetVisible(true); });
     }
-    trap.Step(11, [&] { pointer.SetMousePointer(Pointer::Default); });
+    trap.Step(ShowNormal, [&] { pointer.SetMousePointer(Pointer::Default); });
 }

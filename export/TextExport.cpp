@@ -60,13 +60,18 @@ void WriteTextFile(const QString& text, const QString& path) {
 
 void SaveResultsAsText(const ExportSource& list, SaveChoice& last, SaveDialog& dialog,
                        PointerSetting& pointer, EventPump& events, ErrorTrap& trap) {
+    // The steps of the windows' "Save Results As Text" handlers (Form2::PushButton5_Click,
+    // Form3::PushButton4_Click), numbered as their reports number them; step 1 sets the dialog
+    // up and step 3 takes its answer.
+    enum SaveStep { AskName = 2, ShowBusy = 4, Write, ShowNormal };
     QString path;
-    trap.Step(2, [&] { path = dialog.AskFileName(SaveDialogTitle, SaveDialogFilters, last); });
+    trap.Step(AskName,
+              [&] { path = dialog.AskFileName(SaveDialogTitle, SaveDialogFilters, last); });
     if (path.isEmpty()) {
         return;
     }
     last.fileName = path;
-    trap.Step(4, [&] { pointer.SetMousePointer(Pointer::Busy); });
-    trap.Step(5, [&] { ListToTextFile(list, path, events); });
-    trap.Step(6, [&] { pointer.SetMousePointer(Pointer::Default); });
+    trap.Step(ShowBusy, [&] { pointer.SetMousePointer(Pointer::Busy); });
+    trap.Step(Write, [&] { ListToTextFile(list, path, events); });
+    trap.Step(ShowNormal, [&] { pointer.SetMousePointer(Pointer::Default); });
 }

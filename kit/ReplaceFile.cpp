@@ -45,7 +45,8 @@ public:
             path_ = QStringLiteral("%1.%2").arg(
                 target, QString::number(QRandomGenerator::global()->generate() & 0xffffff, 36));
             // As a new file would be made: 0666 less the umask.
-            handle_ = ::open(Native(path_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            handle_ =
+                ::open(Native(path_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (handle_ < 0 && errno != EEXIST) {
                 break;
             }

@@ -42,68 +42,90 @@ bool GuessIsRight(const QString& guess, const QString& storedAnswers) {
 QuizModel::QuizModel(RiddleDrawer loadRandomRiddle, ResultList& results, Messages& messages)
     : loadRandomRiddle_(std::move(loadRandomRiddle)), results_(results), messages_(messages) {}
 
+// Each operation runs the steps of a quiz window's handler, numbered as that handler's error
+// report numbers them.
+
 void QuizModel::Open(ErrorTrap& trap) {
-    trap.Step(3, [&] { CurrentRiddle = loadRandomRiddle_(); });
-    trap.Step(4, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });
+    enum FormLoadStep { Draw = 3, ShowRiddle = 4 };  // of Form2::Form_Load
+    trap.Step(Draw, [&] { CurrentRiddle = loadRandomRiddle_(); });
+    trap.Step(ShowRiddle, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });
 }
 
 void QuizModel::Next(ErrorTrap& trap) {
-    trap.Step(1, [&] {
+    enum NextRiddleStep {  // of Form2::PushButton1_Click
+        KeepRow = 1,
+        AllowBack,
+        KeepPrevious,
+        Draw,
+        ShowRiddle,
+        EmptyBoxes,
+        ResetCounts,
+    };
+    trap.Step(KeepRow, [&] {
         if (GuessCount > 0 || CorrectCount > 0) {
             const int row = results_.AddRow(CurrentRiddle);
             results_.SetSubItem(row, 1, QString::number(GuessCount));
             results_.SetSubItem(row, 2, QString::number(CorrectCount));
         }
     });
-    trap.Step(2, [&] { canGoBack = true; });
-    trap.Step(3, [&] { PreviousRiddle = CurrentRiddle; });
-    trap.Step(4, [&] { CurrentRiddle = loadRandomRiddle_(); });
-    trap.Step(5, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });
-    trap.Step(6, [&] {
+    trap.Step(AllowBack, [&] { canGoBack = true; });
+    trap.Step(KeepPrevious, [&] { PreviousRiddle = CurrentRiddle; });
+    trap.Step(Draw, [&] { CurrentRiddle = loadRandomRiddle_(); });
+    trap.Step(ShowRiddle, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });
+    trap.Step(EmptyBoxes, [&] {
         guessBox.clear();
         answerBox.clear();
     });
-    trap.Step(7, [&] {
+    trap.Step(ResetCounts, [&] {
         GuessCount = 0;
         CorrectCount = 0;
     });
 }
 
 void QuizModel::Previous(ErrorTrap& trap) {
-    trap.Step(1, [&] { canGoBack = false; });
-    trap.Step(2, [&] { CurrentRiddle = PreviousRiddle; });
-    trap.Step(3, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });
-    trap.Step(4, [&] { guessBox.clear(); });
+    enum PreviousRiddleStep {
+        NoWayBack = 1,
+        Restore,
+        ShowRiddle,
+        EmptyGuess
+    };  // PushButton2_Click
+    trap.Step(NoWayBack, [&] { canGoBack = false; });
+    trap.Step(Restore, [&] { CurrentRiddle = PreviousRiddle; });
+    trap.Step(ShowRiddle, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });
+    trap.Step(EmptyGuess, [&] { guessBox.clear(); });
 }
 
 void QuizModel::ShowAnswer(ErrorTrap& trap) {
-    trap.Step(1, [&] { answerBox = RecordPiece(CurrentRiddle, 1); });
+    enum ShowAnswerStep { Show = 1 };  // of Form2::PushButton3_Click
+    trap.Step(Show, [&] { answerBox = RecordPiece(CurrentRiddle, 1); });
 }
 
 void QuizModel::Guess(ErrorTrap& trap) {
+    // Of Form2::PushButton4_Click; steps 1 and 2 read the guess and stop on an empty one.
+    enum GuessStep { CountGuess = 3, ReadAnswers, Judge, SayWrong, EmptyGuess };
     const QString guess = guessBox;
     if (guess.isEmpty()) {
         return;
     }
-    trap.Step(3, [&] { Increment(GuessCount); });
+    trap.Step(CountGuess, [&] { Increment(GuessCount); });
     QString answers;
-    trap.Step(4, [&] { answers = RecordPiece(CurrentRiddle, 1); });
+    trap.Step(ReadAnswers, [&] { answers = RecordPiece(CurrentRiddle, 1); });
     bool matched = false;
     // A full counter is reported, and the correct guess still counts as found.
     const auto countCorrectGuess = [&] {
-        trap.Step(5, [&] { Increment(CorrectCount); });
+        trap.Step(Judge, [&] { Increment(CorrectCount); });
     };
-    trap.Step(5, [&] {
+    trap.Step(Judge, [&] {
         if (GuessIsRight(guess, answers)) {
             matched = true;
             messages_.ShowMessage(QStringLiteral("You got a correct guess."));
             countCorrectGuess();
         }
     });
-    trap.Step(6, [&] {
+    trap.Step(SayWrong, [&] {
         if (!matched) {
             messages_.ShowMessage(QStringLiteral("Incorrect guess."));
         }
     });
-    trap.Step(7, [&] { guessBox.clear(); });
+    trap.Step(EmptyGuess, [&] { guessBox.clear(); });
 }

@@ -94,7 +94,8 @@ QModelIndex ResultListView::moveCursor(CursorAction action, Qt::KeyboardModifier
 // current row however it became current: by a key, or by a click on any of its cells.
 void ResultListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     if (current.column() > 0) {
-        selectionModel()->setCurrentIndex(current.siblingAtColumn(0), QItemSelectionModel::NoUpdate);
+        selectionModel()->setCurrentIndex(current.siblingAtColumn(0),
+                                          QItemSelectionModel::NoUpdate);
         return;
     }
     QTableView::currentChanged(current, previous);

@@ -52,7 +52,7 @@ void WorkingWindow::RunExport(Export&& exportRows) {
 void WorkingWindow::SaveResultsAsText(const QString& handler) {
     ErrorTrap trap = Trap(handler);
     RunExport([&](const ResultSnapshot& rows) {
-        // Its steps, 1 to 6, run in SaveResultsAsText (export/TextExport.cpp).
+        // Its steps run in SaveResultsAsText (export/TextExport.cpp), named there.
         ::SaveResultsAsText(rows, lastTextFile_, services_.saveDialog, pointer_, services_.events,
                             trap);
     });
@@ -61,7 +61,7 @@ void WorkingWindow::SaveResultsAsText(const QString& handler) {
 void WorkingWindow::PushButton13_Click() {
     ErrorTrap trap = Trap(QStringLiteral("PushButton13_Click"));
     RunExport([&](const ResultSnapshot& rows) {
-        // Its steps, 1 to 11, run in SendResultsToSpreadsheet (export/Spreadsheet.cpp).
+        // Its steps run in SendResultsToSpreadsheet (export/Spreadsheet.cpp), named there.
         SendResultsToSpreadsheet(rows, services_.spreadsheets, services_.messages, pointer_,
                                  services_.events, trap);
     });

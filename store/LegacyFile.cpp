@@ -70,7 +70,8 @@ QString FindLegacyReader() {
         }
     }
     throw StoreError(
-        QStringLiteral("The reader of Access files, quorvane-legacy-reader, is in neither %1 nor %2.")
+        QStringLiteral(
+            "The reader of Access files, quorvane-legacy-reader, is in neither %1 nor %2.")
             .arg(QDir::toNativeSeparators(places[0]), QDir::toNativeSeparators(places[1])));
 }
 

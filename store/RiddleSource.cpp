@@ -67,4 +67,3 @@ private:
 std::unique_ptr<KeyedRows> RiddleSource::RowsOf(std::shared_ptr<const RowKeys> keys) {
     return std::make_unique<LookedUpRows>(*this, std::move(keys));
 }
-

@@ -4,8 +4,8 @@
 
 #include "store/ChunkedScan.h"
 #include "store/PackedRows.h"
-#include "store/RowPacking.h"
 #include "store/RiddleFile.h"
+#include "store/RowPacking.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -86,7 +86,8 @@ RiddleTable::RiddleTable(const QString& path, const QString& password, SeedSourc
         helperDb_->SetPageSize(pageSize_);
         helperDb_->Execute("PRAGMA cache_size = -2048");  // it only streams
         // Prepared once: the quiz starts a full read for each draw and stops after a row.
-        scanStart_.emplace(db_->Prepare(RiddleFile::Sql("SELECT rowid, * FROM {table} ORDER BY rowid")));
+        scanStart_.emplace(
+            db_->Prepare(RiddleFile::Sql("SELECT rowid, * FROM {table} ORDER BY rowid")));
     }
 }
 

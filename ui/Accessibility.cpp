@@ -30,7 +30,8 @@ private:
         QList<QWidget*> controls;
         for (QObject* child : widget()->children()) {
             auto* control = qobject_cast<QWidget*>(child);
-            if (control != nullptr && !control->isWindow() && !control->property(Decoration).toBool()) {
+            if (control != nullptr && !control->isWindow() &&
+                !control->property(Decoration).toBool()) {
                 controls.append(control);
             }
         }

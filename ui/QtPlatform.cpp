@@ -33,8 +33,7 @@ void SystemProcess::EndProgram() {
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
-QString QtSaveDialog::AskFileName(const QString& title, const QString& filters,
-                                  SaveChoice& last) {
+QString QtSaveDialog::AskFileName(const QString& title, const QString& filters, SaveChoice& last) {
     // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" lists each filter's name and pattern; the
     // names already carry their patterns in the form the dialog shows.
     const QStringList parts = filters.split(u'|');

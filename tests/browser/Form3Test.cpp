@@ -265,9 +265,11 @@ TEST_F(Form3Test, ScreenReadersMeetEveryControlAndKeysShowTheChosenRiddle) {
         QTest::keyClick(list, move.key);
         EXPECT_EQ(panel->text(), move.panel) << move.key;
     }
-    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(Control<QLabel>(*form, "Label3"));
+    QAccessibleInterface* read =
+        QAccessible::queryAccessibleInterface(Control<QLabel>(*form, "Label3"));
     ASSERT_NE(read->textInterface(), nullptr);
-    EXPECT_EQ(read->textInterface()->text(0, read->textInterface()->characterCount()), u"Riddle 29"_s);
+    EXPECT_EQ(read->textInterface()->text(0, read->textInterface()->characterCount()),
+              u"Riddle 29"_s);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
-#include <QGuiApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -74,7 +74,11 @@ TEST(ResultListViewTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
     ResultListView view(list, nullptr);
     view.show();
     view.SelectRow(2);
-    const auto key = [&](Qt::Key key) { return [&view, key] { QTest::keyClick(&view, key); }; };
+    const auto key = [&](Qt::Key key) {
+        return [&view, key] {
+            QTest::keyClick(&view, key);
+        };
+    };
     const auto clickAnswer = [&](int row) {
         return [&view, row] {
             const QRect cell = view.visualRect(view.model()->index(row - 1, 1));
@@ -86,9 +90,12 @@ TEST(ResultListViewTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
         std::function<void()> act;
         int row;
     } moves[] = {
-        {"Right", key(Qt::Key_Right), 2},          {"End", key(Qt::Key_End), 5},
-        {"Home", key(Qt::Key_Home), 1},            {"Down", key(Qt::Key_Down), 2},
-        {"click on an answer", clickAnswer(4), 4}, {"Up after the click", key(Qt::Key_Up), 3},
+        {"Right", key(Qt::Key_Right), 2},
+        {"End", key(Qt::Key_End), 5},
+        {"Home", key(Qt::Key_Home), 1},
+        {"Down", key(Qt::Key_Down), 2},
+        {"click on an answer", clickAnswer(4), 4},
+        {"Up after the click", key(Qt::Key_Up), 3},
     };
     for (const auto& move : moves) {
         move.act();

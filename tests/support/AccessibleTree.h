@@ -19,7 +19,8 @@ inline QStringList AccessibleControls(QWidget& window) {
         }
         const QAccessible::State state = control->state();
         QString line = QStringLiteral("%1 '%2'").arg(
-            QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())),
+            QString::fromLatin1(
+                QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())),
             control->text(QAccessible::Name));
         if (state.focusable) {
             line += QStringLiteral(" focusable");
@@ -30,7 +31,8 @@ inline QStringList AccessibleControls(QWidget& window) {
         if (state.checked) {
             line += QStringLiteral(" checked");
         }
-        if (const QString description = control->text(QAccessible::Description); !description.isEmpty()) {
+        if (const QString description = control->text(QAccessible::Description);
+            !description.isEmpty()) {
             line += QStringLiteral(" - ") + description;
         }
         lines.append(line);

@@ -42,8 +42,8 @@ TEST(SaveDialogTest, StartsOnTheNameAndTheFilterChosenLast) {
             }
             // Before any choice, the dialog offers no name in the test's folder.
             const QString started = shown->selectedFiles().value(0);
-            const QString name = started.startsWith(folder.path()) ? QFileInfo(started).fileName()
-                                                                    : QString();
+            const QString name =
+                started.startsWith(folder.path()) ? QFileInfo(started).fileName() : QString();
             startedOn.append(shown->selectedNameFilter() + u" "_s + name);
             if (choice.isEmpty()) {
                 shown->reject();
