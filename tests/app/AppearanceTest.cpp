@@ -1,4 +1,5 @@
-// Skins, theme colours, the hand pointer and the pointer rules.
+// Skins, theme colours, the hand pointer as the windows load it, and what screen readers are told
+// of the main window.
 #include "app/Form1.h"
 #include "browser/Form3.h"
 #include "quiz/Form2.h"
@@ -91,29 +92,6 @@ TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndReportAnUnreadableCurs
     EXPECT_FALSE(quiz.windowIcon().availableSizes().isEmpty());
     MoveMouseOver(*Control<QPushButton>(quiz, "PushButton1"));
     EXPECT_EQ(quiz.cursor().shape(), Qt::ArrowCursor);  // no picture: the hand is the arrow
-}
-
-TEST_F(AppearanceTest, PointerRulesGiveHandOnButtonsArrowElsewhereAndLeaveBusyAlone) {
-    folder.WriteBytes(u"HAND-M.CUR"_s,
-                      ReadFile(QStringLiteral(QUORVANE_SOURCE_DIR "/data/HAND-M.CUR")));
-    Form2 quiz(Services(), random);
-    quiz.Form_Load();
-    auto* button = Control<QPushButton>(quiz, "PushButton4");
-    auto* check = Control<QCheckBox>(quiz, "Check1");
-
-    MoveMouseOver(*button);
-    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Custom);
-    EXPECT_EQ(quiz.cursor().hotSpot(), QPoint(10, 0));  // the shipped hand, fingertip first
-    MoveMouseOver(*check);
-    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Custom);  // no rule over Check1
-    MoveMouseOver(quiz, {1, 1});
-    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Default);
-
-    quiz.Pointer().SetMousePointer(Pointer::Busy);
-    MoveMouseOver(*button);
-    MoveMouseOver(quiz, {1, 1});
-    EXPECT_EQ(quiz.Pointer().MousePointer(), Pointer::Busy);
-    EXPECT_TRUE(fake.messages.errors.isEmpty());
 }
 
 TEST_F(AppearanceTest, PointerOrSkinThatIsNoSmallPlainFileIsReportedWithoutWaiting) {

@@ -1,5 +1,4 @@
 // The two query texts the store answers, and the texts it must refuse.
-#include "store/ConnectionString.h"
 #include "store/QueryText.h"
 #include "store/StoreError.h"
 
@@ -67,12 +66,5 @@ TEST(QueryTextTest, TheTwoFormsAreReadAndEveryOtherTextIsRefused) {
     }
 }
 
-TEST(ConnectionStringTest, ReadsThePathAsTheStartUpWritesIt) {
-    const ConnectionSettings settings = ParseConnectionString(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source= /opt/a;b c/dbRiddles.mdb;"
-                       "JET OLEDB:Database Password=lanternquietmoss"));
-    EXPECT_EQ(settings.dataSource, u"/opt/a;b c/dbRiddles.mdb"_s);
-    EXPECT_THROW(ParseConnectionString(u"Provider=x;Password=y"_s), StoreError);
-}
 
 }  // namespace

@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(EventPumpTest, DesktopPumpStopsWorkOnceTheProgramEnds) {
+TEST(QtPlatformTest, EventPumpStopsWorkOnceTheProgramEnds) {
     FakeProcess process;  // the desktop's would end this test program's event loop
     QtEventPump events(process);
     EXPECT_NO_THROW(events.LetEventsRun());
@@ -23,7 +23,7 @@ TEST(EventPumpTest, DesktopPumpStopsWorkOnceTheProgramEnds) {
 
 // The real dialog, answered as a user would: each showing starts on the name and the filter
 // chosen last, and a cancelled showing changes neither.
-TEST(SaveDialogTest, StartsOnTheNameAndTheFilterChosenLast) {
+TEST(QtPlatformTest, SaveDialogStartsOnTheNameAndTheFilterChosenLast) {
     const QTemporaryDir folder;
     const QString text = u"Text Files (*.txt)"_s;
     const QString all = u"All Files (*.*)"_s;

@@ -1,5 +1,4 @@
-// The error report's exact text, the trap's resume rules and the application title.
-#include "kit/ApplicationTitle.h"
+// The error report's exact text and the trap's resume rules.
 #include "kit/ErrorReport.h"
 #include "tests/support/FakePlatform.h"
 
@@ -45,16 +44,6 @@ TEST(ErrorTrapTest, HandlersWithoutATrapSurviveAnyFailure) {
     RunWithoutTrap([&] { throw std::runtime_error("failed"); });
     RunWithoutTrap([&] { ++ran; });
     EXPECT_EQ(ran, 2);
-}
-
-TEST(ApplicationTitleTest, DropsTheLastWordThenWordsUntilFortyCharacters) {
-    // 39 characters after the first cut: one word goes.
-    EXPECT_EQ(ApplicationTitleFor(u"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddd e"_s),
-              u"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddd"_s);
-    // 43 characters after the first cut: a second word goes.
-    EXPECT_EQ(ApplicationTitleFor(u"aaaaaaaaaa bbbbbbbbbb cccccccccc dddddddddddd e"_s),
-              u"aaaaaaaaaa bbbbbbbbbb cccccccccc"_s);
-    EXPECT_EQ(ApplicationTitleFor(QString(50, u'x') + u" y"_s), QString(40, u'x'));
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+// The window pointer and its rules, on a bare window with a button and a control without a rule.
+#include "kit/Files.h"
+#include "tests/support/RiddleFiles.h"
+#include "ui/WindowPointer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void MoveMouseOver(QWidget& widget, QPoint at = {2, 2}) {
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+TEST(WindowPointerTest, RulesGiveTheHandOnButtonsTheArrowElsewhereAndLeaveBusyAlone) {
+    TestFolder folder;
+    folder.WriteBytes(u"HAND-M.CUR"_s,
+                      ReadFile(QStringLiteral(QUORVANE_SOURCE_DIR "/data/HAND-M.CUR")));
+    QWidget window;
+    window.resize(200, 100);
+    auto* button = new QPushButton(u"Guess"_s, &window);
+    button->setGeometry(10, 10, 80, 30);
+    auto* check = new QCheckBox(u"Keep score"_s, &window);  // no rule of its own
+    check->setGeometry(10, 50, 80, 20);
+    WindowPointer pointer(window);
+    LoadHandCursor(Files(folder.Folder()), pointer);
+    UsePointerRules(pointer, {&window}, {button});
+
+    MoveMouseOver(*button);
+    EXPECT_EQ(pointer.MousePointer(), Pointer::Custom);
+    EXPECT_EQ(window.cursor().hotSpot(), QPoint(10, 0));  // the shipped hand, fingertip first
+    MoveMouseOver(*check);
+    EXPECT_EQ(pointer.MousePointer(), Pointer::Custom);  // left as the last rule set it
+    MoveMouseOver(window, {1, 1});
+    EXPECT_EQ(pointer.MousePointer(), Pointer::Default);
+
+    pointer.SetMousePointer(Pointer::Busy);
+    MoveMouseOver(*button);
+    MoveMouseOver(window, {1, 1});
+    EXPECT_EQ(pointer.MousePointer(), Pointer::Busy);
+}
+
+}  // namespace
