@@ -10,11 +10,16 @@
 
 inline const QString SupportAddress = QStringLiteral("support@quorvane.org");
 
-QString ErrorReportText(const QString& window, const QString& handler, const QString& description,
-                        int line);
+// A failure and where it happened: the handler, its window and the step's number as the line.
+struct ErrorReport {
+    QString window;
+    QString handler;
+    QString description;
+    int line = 0;
 
-void ShowErrorReport(Messages& messages, const QString& window, const QString& handler,
-                     const QString& description, int line);
+    // The one text every failure reaches the user as.
+    QString Text() const;
+};
 
 // A handler runs as numbered steps. A step that throws is reported with the handler's window
 // and name and the step's number as the line; the handler then goes on with its next step. A

@@ -4,13 +4,16 @@
 
 #include <QString>
 
+struct ErrorReport;
+
 class Messages {
 public:
     virtual ~Messages() = default;
     // A modal box with an OK button, no icon and the application title.
     virtual void ShowMessage(const QString& text) = 0;
-    // A modal box titled "Application Error" with the warning icon and an OK button.
-    virtual void ShowErrorBox(const QString& text) = 0;
+    // A modal box titled "Application Error" with the warning icon and an OK button, showing
+    // the report's text.
+    virtual void ShowErrorReport(const ErrorReport& report) = 0;
 };
 
 // Ends the process: closing the main window and a missing riddle file end the program at once.

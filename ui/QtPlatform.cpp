@@ -2,6 +2,7 @@
 #include "ui/QtPlatform.h"
 
 #include "kit/ApplicationTitle.h"
+#include "kit/ErrorReport.h"
 #include "ui/WindowText.h"
 
 #include <QCoreApplication>
@@ -24,8 +25,8 @@ void QtMessages::ShowMessage(const QString& text) {
     ShowBox(QMessageBox::NoIcon, ApplicationTitle(), text);
 }
 
-void QtMessages::ShowErrorBox(const QString& text) {
-    ShowBox(QMessageBox::Warning, QStringLiteral("Application Error"), text);
+void QtMessages::ShowErrorReport(const ErrorReport& report) {
+    ShowBox(QMessageBox::Warning, QStringLiteral("Application Error"), report.Text());
 }
 
 void SystemProcess::EndProgram() {

@@ -10,7 +10,7 @@ class QWidget;
 class QtMessages final : public Messages {
 public:
     void ShowMessage(const QString& text) override;
-    void ShowErrorBox(const QString& text) override;
+    void ShowErrorReport(const ErrorReport& report) override;
 };
 
 // Ends the event loop, so the program returns from main; before the loop runs, the caller

@@ -110,7 +110,7 @@ TEST_F(AppearanceTest, PointerOrSkinThatIsNoSmallPlainFileIsReportedWithoutWaiti
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(SmallFileLimit + 1));
     }
-    fake.messages.errors.clear();
+    fake.messages.ClearReports();
     form = StartMain();
     ASSERT_EQ(fake.messages.Places(),
               (QStringList{u"Form1.Form_Load at line 1"_s, u"Form1.Form_Load at line 4"_s}));

@@ -113,7 +113,7 @@ TEST_F(Form3Test, StoredHideAnswersDecidesWhatEachLoadShowsAndTheButtonFlipsIt) 
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         settings.values.clear();
-        messages.errors.clear();
+        messages.ClearReports();
         if (row.stored != nullptr) {
             settings.Set(u"Hide Answers"_s, QString::fromLatin1(row.stored));
         }
@@ -140,7 +140,7 @@ TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole)
     // The first read fails as the query opens (line 3), the later ones while rows are read.
     for (const auto& [reads, line] :
          {std::pair(0, 3), std::pair(3, 5), std::pair(40, 5), std::pair(120, 5)}) {
-        messages.errors.clear();
+        messages.ClearReports();
         disk.FailAfter(reads);
         form->PushButton3_Click();
         EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton3_Click at line %1"_s.arg(line)})

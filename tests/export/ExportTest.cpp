@@ -133,7 +133,7 @@ TEST_F(ExportTest, TargetThatCannotBeWrittenGivesOneReportAndIsLeftAsItWas) {
     for (const QString& name :
          {u"fifo"_s, u"link to fifo"_s, u"socket"_s, u"folder"_s, u"missing/out.txt"_s}) {
         SCOPED_TRACE(name.toStdString());
-        fake.messages.errors.clear();
+        fake.messages.ClearReports();
         SaveAs(folder.Path(name));
         EXPECT_EQ(fake.messages.Places(), QStringList{u"Form3.PushButton4_Click at line 5"_s});
         EXPECT_EQ(fake.messages.errors.value(0).contains(u"not a regular file"_s),
@@ -211,7 +211,7 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
     const int lines[] = {6, 7, 7, 7, 7, 8, 8, 9, 10};
     for (int failAfter = 0; failAfter < int(std::size(lines)); ++failAfter) {
         SCOPED_TRACE(failAfter);
-        fake.messages.errors.clear();
+        fake.messages.ClearReports();
         fake.spreadsheets.log = {{}, failAfter};
         Send();
         EXPECT_EQ(fake.messages.Places(),
@@ -224,7 +224,7 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
     EXPECT_EQ(fake.messages.errors.size(), 1);
     EXPECT_EQ(fake.spreadsheets.log.calls.size(), std::size(lines));
 
-    fake.messages.errors.clear();
+    fake.messages.ClearReports();
     fake.spreadsheets.givesNone = true;  // a provider that starts nothing
     Send();
     EXPECT_EQ(fake.messages.Places(), QStringList{u"Form2.PushButton13_Click at line 5"_s});

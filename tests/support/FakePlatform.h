@@ -2,6 +2,7 @@
 #pragma once
 
 #include "export/Spreadsheet.h"
+#include "kit/ErrorReport.h"
 #include "kit/Seams.h"
 #include "kit/Settings.h"
 #include "quiz/RandomSource.h"
@@ -19,26 +20,31 @@
 class FakeMessages final : public Messages {
 public:
     void ShowMessage(const QString& text) override { messages.append(text); }
-    void ShowErrorBox(const QString& text) override { errors.append(text); }
-    // Where each report says it came from: "Window.Handler at line N".
-    QStringList Places() const {
-        QStringList places;
-        for (const QString& error : errors) {
-            places.append(
-                error.section(QStringLiteral("\r\nin Lumivex2021/08/31."), 1).section(u'\r', 0, 0));
-        }
-        return places;
+    void ShowErrorReport(const ErrorReport& report) override {
+        errors.append(report.Text());
+        places.append(QStringLiteral("%1.%2 at line %3")
+                          .arg(report.window, report.handler)
+                          .arg(report.line));
+    }
+    // Where each report came from: "Window.Handler at line N".
+    QStringList Places() const { return places; }
+    void ClearReports() {
+        errors.clear();
+        places.clear();
     }
 
     QStringList messages;
     QStringList errors;
+    QStringList places;
 };
 
 // For runs that must show nothing, the benchmarks': any message stops the program.
 class NoMessages final : public Messages {
 public:
     void ShowMessage(const QString& text) override { qFatal("message: %s", qPrintable(text)); }
-    void ShowErrorBox(const QString& text) override { qFatal("report: %s", qPrintable(text)); }
+    void ShowErrorReport(const ErrorReport& report) override {
+        qFatal("report: %s", qPrintable(report.Text()));
+    }
 };
 
 // A window pointer that remembers every value it was set to.
