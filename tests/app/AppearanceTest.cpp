@@ -125,6 +125,7 @@ TEST_F(AppearanceTest, ScreenReadersTellTheMainWindowByNameAndMeetItsButtons) {
                            u"riddle browser."_s,
                            u"Button 'Answer Riddles One At A Time' focusable"_s,
                            u"Button 'Show Quorvane' focusable"_s}));
+    EXPECT_EQ(form->windowTitle(), u"Quorvane Software"_s);  // the caption stays
 }
 
 }  // namespace

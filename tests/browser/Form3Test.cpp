@@ -160,9 +160,11 @@ TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole)
 TEST_F(Form3Test, CountsAreCheckedThenLeftToTheStore) {
     const auto form = Open();
     Display(*form, u"4"_s);
+    EXPECT_EQ(Total(*form), u"Total Riddle(s): 4"_s);
     Display(*form, u"abc"_s);
     EXPECT_EQ(messages.messages, QStringList{u"Must be a numeric entry."_s});
     EXPECT_EQ(form->List().Count(), 4);
+    EXPECT_EQ(Total(*form), u"Total Riddle(s): 4"_s);
     EXPECT_TRUE(messages.errors.isEmpty());
 
     Display(*form, u"2.5"_s);
@@ -250,6 +252,7 @@ TEST_F(Form3Test, ScreenReadersMeetEveryControlAndKeysShowTheChosenRiddle) {
                   u"listed."_s,
                   u"EditableText 'Selected riddle' read-only"_s,
               }));
+    EXPECT_EQ(form->windowTitle(), u"Quorvane Software"_s);  // the caption stays
 
     form->show();
     auto* list = Control<ResultListView>(*form, "ListView1");

@@ -191,7 +191,7 @@ TEST_F(ExportTest, SpreadsheetRefusalsComeBeforeAnythingStarts) {
     fake.messages.messages.clear();
     list.Clear();
     Send();  // an empty list: nothing at all
-    for (int i = 0; i < MaxSpreadsheetRows + 1; ++i) {
+    for (int i = 0; i < 65'001; ++i) {  // 65,000 rows go, 65,001 are refused
         list.AddRow(u"r"_s);
     }
     Send();

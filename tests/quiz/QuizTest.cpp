@@ -150,8 +150,10 @@ TEST_F(QuizModelTest, GoingBackRestoresTheRiddleWithItsCounts) {
     Guess(u"x"_s);
     Guess(u"piano"_s);
     Run(&QuizModel::ShowAnswer);
+    quiz.guessBox = u"typed, not guessed"_s;
     Run(&QuizModel::Previous);
     EXPECT_FALSE(quiz.canGoBack);
+    EXPECT_EQ(quiz.guessBox, QString());
     EXPECT_EQ(quiz.riddleBox, u"first"_s);
     EXPECT_EQ(quiz.answerBox, u"piano, a piano"_s);  // the answer of the riddle just left
     Guess(u"y"_s);
@@ -233,6 +235,9 @@ TEST_F(Form2Test, EmptyTableIsReportedOnOpeningAndTheOpeningGoesOn) {
     EXPECT_EQ(messages.Places(), QStringList{u"Form2.Form_Load at line 4"_s});
     EXPECT_TRUE(Riddle(*form).isEmpty());
     EXPECT_EQ(form->List().ColumnCount(), 3);
+    EXPECT_EQ(form->List().ColumnWidth(1), 3000);
+    EXPECT_EQ(form->List().ColumnWidth(2), 2100);
+    EXPECT_EQ(form->List().ColumnWidth(3), 2100);
     form->close();
     EXPECT_EQ(mainShown, 1);
 }
@@ -266,6 +271,7 @@ TEST_F(Form2Test, ScreenReadersMeetEveryControlAndReadResultRowsWithoutTheAnswer
                   u"Button 'Save Results As Text' focusable"_s,
                   u"Button 'Send Results To Excel' focusable"_s,
               }));
+    EXPECT_EQ(form->windowTitle(), u"Quorvane Software"_s);  // the caption stays
     const QString record = form->List().Text(1);
     ASSERT_TRUE(record.endsWith(RecordSeparator + u"candle"_s));
     QAccessibleInterface* list =
