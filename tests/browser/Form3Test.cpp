@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -62,6 +64,7 @@ protected:
     Form3Test() {
         std::vector<RiddleRecord> rows = NumberedRiddles(30);
         rows[0].riddle = u"  A  B   C  "_s;
+        rows[0].answer = u" an answer "_s;
         OpenRiddles(rows);
     }
     std::unique_ptr<Form3> Open(SettingsStore* store = nullptr) {
@@ -81,6 +84,7 @@ protected:
     static void ExpectAnswersShown(Form3& form, bool shown) {
         EXPECT_EQ(Control<QPushButton>(form, "PushButton5")->text(),
                   shown ? u"Hide Answers"_s : u"Show Answers"_s);
+        EXPECT_EQ(form.List().ColumnWidth(1), shown ? 5000 : 8000);
         EXPECT_EQ(form.List().ColumnWidth(2), shown ? 3000 : 1);  // hidden: collapsed
     }
     static void Display(Form3& form, const QString& count) {
@@ -122,7 +126,11 @@ TEST_F(Form3Test, StoredHideAnswersDecidesWhatEachLoadShowsAndTheButtonFlipsIt) 
         ExpectAnswersShown(*form, row.shownAtOpening);
         Display(*form, u"6"_s);
         EXPECT_EQ(AnswerCount(*form), row.shownAtOpening ? 6 : 0);
+        std::set<Pointer> duringTheLoad;  // each row reads the setting
+        settings.onRead = [&] { duringTheLoad.insert(form->Pointer().MousePointer()); };
         form->PushButton3_Click();
+        settings.onRead = nullptr;
+        EXPECT_EQ(duringTheLoad, std::set{Pointer::Busy});
         EXPECT_EQ(AnswerCount(*form), row.answersInFullLoad);
         EXPECT_EQ(messages.Places(), row.places);
         EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
@@ -211,7 +219,10 @@ TEST_F(Form3Test, ARunningCopyTakesInWhatAnotherSavedAndNeverWritesBackItsOldVal
 
 TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) {
     const auto form = Open();
+    form->PushButton5_Click();  // answers shown
     form->PushButton3_Click();
+    EXPECT_EQ(form->List().Text(1), u"A  B   C"_s);  // riddles and answers are loaded trimmed
+    EXPECT_EQ(form->List().SubItem(1, 1), u"an answer"_s);
     auto* list = Control<ResultListView>(*form, "ListView1");
     list->SelectRow(1);
     form->ListView1_Click();
@@ -227,6 +238,14 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(form->List().Text(5), u"Riddle 6"_s);
     EXPECT_EQ(Total(*form), u"Total Riddle(s): 30"_s);
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), u"A\nB\nC"_s);
+
+    // Either load empties the panel.
+    Display(*form, u"3"_s);
+    EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), QString());
+    list->SelectRow(1);
+    form->ListView1_Click();
+    form->PushButton3_Click();
+    EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), QString());
 }
 
 // A screen reader meets the browser by its name, each control by role and name, and the panel as

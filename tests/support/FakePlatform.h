@@ -73,11 +73,14 @@ public:
     int ends = 0;
 };
 
-// Settings kept in memory; every write is also recorded in order.
+// Settings kept in memory; every write is also recorded in order, and onRead runs at each read.
 class FakeSettings final : public SettingsStore {
 public:
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override {
+        if (onRead) {
+            onRead();
+        }
         return values.value(application + u'/' + section + u'/' + key, defaultValue);
     }
     void SaveSetting(const QString& application, const QString& section, const QString& key,
@@ -95,6 +98,7 @@ public:
 
     QMap<QString, QString> values;
     QStringList writes;
+    std::function<void()> onRead;
 };
 
 // Answers each save dialog with the next queued name (empty: cancelled) and records what the
