@@ -5,6 +5,7 @@
 #include "quiz/Form2.h"
 #include "quiz/RandomSource.h"
 #include "tests/support/AccessibleTree.h"
+#include "tests/support/MouseMoves.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/SkinFramework.h"
 
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -23,12 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void MoveMouseOver(QWidget& widget, QPoint at = {2, 2}) {
-    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&widget, &move);
-}
 
 class AppearanceTest : public WindowFixture {
 protected:

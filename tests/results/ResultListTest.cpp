@@ -62,15 +62,20 @@ TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
     EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
 }
 
+// A browser's list of `rows` riddles, "riddle 1" first, each with an answer.
+void FillList(ResultList& list, int rows) {
+    list.AddColumn(u"Riddles"_s);
+    list.AddColumn(u"Answers"_s);
+    for (int row = 1; row <= rows; ++row) {
+        list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
+    }
+}
+
 // The keys move between rows as in a list, and a click on any cell makes its row current:
 // whichever moved last, Space ticks the current row.
 TEST(ResultListViewTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
     ResultList list;
-    list.AddColumn(u"Riddles"_s);
-    list.AddColumn(u"Answers"_s);
-    for (int row = 1; row <= 5; ++row) {
-        list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
-    }
+    FillList(list, 5);
     ResultListView view(list, nullptr);
     view.show();
     view.SelectRow(2);
@@ -133,11 +138,7 @@ TEST(ResultListViewTest, TicksAreAnnouncedAsTheStateChangeOfTheRowsFirstCell) {
     }
     ASSERT_TRUE(WaitForScreenReaderBridge()) << "the accessibility bridge never came up";
     ResultList list;
-    list.AddColumn(u"Riddles"_s);
-    list.AddColumn(u"Answers"_s);
-    for (int row = 1; row <= 3; ++row) {
-        list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
-    }
+    FillList(list, 3);
     ResultListView view(list, nullptr);
     view.show();
     const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {

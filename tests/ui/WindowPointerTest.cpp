@@ -1,11 +1,11 @@
 // The window pointer and its rules, on a bare window with a button and a control without a rule.
 #include "kit/Files.h"
+#include "tests/support/MouseMoves.h"
 #include "tests/support/RiddleFiles.h"
 #include "ui/WindowPointer.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QWidget>
 
@@ -14,12 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void MoveMouseOver(QWidget& widget, QPoint at = {2, 2}) {
-    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&widget, &move);
-}
 
 TEST(WindowPointerTest, RulesGiveTheHandOnButtonsTheArrowElsewhereAndLeaveBusyAlone) {
     TestFolder folder;
