@@ -3,6 +3,7 @@
 #include "store/LegacyFile.h"
 
 #include "store/LegacyStream.h"
+#include "store/RiddleFile.h"
 #include "store/StoreError.h"
 
 #include <QDir>
@@ -103,12 +104,11 @@ std::vector<LegacyRow> ReadLegacyRiddles(const QString& readerPath, const QStrin
         case LegacyStream::Whole:
             return ParseLegacyStream(stream, path);
         case LegacyStream::NoTable:
-            throw StoreError(QStringLiteral("The riddle file %1 has no table tblRiddles.")
-                                 .arg(QDir::toNativeSeparators(path)));
+            throw StoreError(QStringLiteral("The riddle file %1 has no table %2.")
+                                 .arg(QDir::toNativeSeparators(path), RiddleFile::TableName));
         case LegacyStream::TooFewColumns:
-            throw StoreError(
-                QStringLiteral("The table tblRiddles in %1 has fewer than three columns.")
-                    .arg(QDir::toNativeSeparators(path)));
+            throw StoreError(QStringLiteral("The table %1 in %2 has fewer than three columns.")
+                                 .arg(RiddleFile::TableName, QDir::toNativeSeparators(path)));
         default:
             Damaged(path);
     }
