@@ -1,6 +1,6 @@
-// Checked replacement: every byte written, flushed to disk, then one rename. QSaveFile would do
-// for bytes, but its buffered write can fail inside commit() and still rename a short file over
-// the old one, and a riddle file is written by SQLite, which needs a path of its own.
+// Checked replacement: the new file built whole, flushed to disk, then one rename. Not QSaveFile:
+// its buffered write can fail inside commit() and still rename a short file over the old one,
+// and it hands out no path, which SQLite needs to build a riddle file.
 #include "kit/ReplaceFile.h"
 
 #include <QFile>
@@ -54,10 +54,10 @@ public:
         if (handle_ < 0) {
             Fail(shownPath_, qt_error_string(errno));
         }
-        // A file that replaces another keeps its permissions.
+        // A file that replaces another keeps its permissions, where the file system lets it.
         struct stat old {};
         if (::stat(Native(target_).constData(), &old) == 0) {
-            ::fchmod(handle_, old.st_mode & 07777);
+            (void)::fchmod(handle_, old.st_mode & 07777);
         }
     }
     ~PendingFile() {
@@ -85,6 +85,13 @@ public:
             Fail(shownPath_, qt_error_string(errno));
         }
         placed_ = true;
+        // The rename reaches the disk with the folder; the file is whole either way.
+        const QByteArray folder = QFile::encodeName(QFileInfo(target_).absolutePath());
+        if (const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            handle >= 0) {
+            (void)::fsync(handle);
+            ::close(handle);
+        }
     }
 
 private:
@@ -108,10 +115,16 @@ int FileCalls::SystemSync(int handle) {
 void ReplaceFileWith(const QString& path,
                      const std::function<void(int handle, const QString& pendingPath)>& build,
                      const FileCalls& calls) {
-    // Opening a FIFO could block, and renaming over a device or socket would replace it.
+    // Opening a FIFO could block, and renaming over a device or socket would replace it. A path
+    // that cannot be looked at (links in a loop, a folder that may not be searched) is refused
+    // too; only a missing file is made anew.
     struct stat target {};
-    if (::stat(Native(path).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        Fail(path, QStringLiteral("it is not a regular file, so it was left as it was."));
+    if (::stat(Native(path).constData(), &target) == 0) {
+        if (!S_ISREG(target.st_mode)) {
+            Fail(path, QStringLiteral("it is not a regular file, so it was left as it was."));
+        }
+    } else if (errno != ENOENT) {
+        Fail(path, qt_error_string(errno));
     }
     PendingFile pending(ThroughLinks(path), path);
     build(pending.Handle(), pending.Path());

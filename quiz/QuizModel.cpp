@@ -83,12 +83,12 @@ void QuizModel::Next(ErrorTrap& trap) {
 }
 
 void QuizModel::Previous(ErrorTrap& trap) {
-    enum PreviousRiddleStep {
+    enum PreviousRiddleStep {  // of Form2::PushButton2_Click
         NoWayBack = 1,
         Restore,
         ShowRiddle,
-        EmptyGuess
-    };  // PushButton2_Click
+        EmptyGuess,
+    };
     trap.Step(NoWayBack, [&] { canGoBack = false; });
     trap.Step(Restore, [&] { CurrentRiddle = PreviousRiddle; });
     trap.Step(ShowRiddle, [&] { riddleBox = RecordPiece(CurrentRiddle, 0); });

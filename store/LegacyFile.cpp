@@ -1,5 +1,5 @@
-// The reader's stream (store/LegacyStream.h): anything else, or a stream cut short, means a
-// damaged file.
+// Reading Access files through the reader's stream (store/LegacyStream.h). A stream that breaks
+// its rules, or is cut short, means a damaged file.
 #include "store/LegacyFile.h"
 
 #include "store/LegacyStream.h"

@@ -1,4 +1,4 @@
-// Writes a riddle file: the schema, the rows and the index, with the pragmas the format fixes.
+// Writes a riddle file in our format: its page size, the table, the rows and the index.
 #pragma once
 
 #include "store/RiddleRecord.h"

@@ -152,6 +152,10 @@ ReadTransaction::~ReadTransaction() {
     }
 }
 
+void Database::Execute(const QByteArray& sql) {
+    Execute(sql.constData());
+}
+
 Statement Database::Prepare(const QByteArray& sql) {
     return Prepare(sql.constData());
 }

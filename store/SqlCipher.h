@@ -32,7 +32,7 @@ public:
     Database& operator=(const Database&) = delete;
 
     void Execute(const char* sql);
-    void Execute(const QByteArray& sql) { Execute(sql.constData()); }
+    void Execute(const QByteArray& sql);
     // The size of the file's encrypted pages, which SQLCipher cannot tell from the file itself.
     void SetPageSize(int bytes);
     // Whether the first page decrypts with the key: false for a wrong key, a wrong page size or

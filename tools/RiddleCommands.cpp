@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -50,17 +51,23 @@ FileScan ScanFile(const QString& path, const QString& password) {
     return scan;
 }
 
-// Makes outPath anew from what `fill` adds: it is replaced only by a complete riddle file.
+}  // namespace
+
 void WriteRiddleFile(const QString& outPath, const QString& password,
                      const std::function<void(RiddleFileWriter&)>& fill) {
     ReplaceFileWith(outPath, [&](int, const QString& pending) {
-        RiddleFileWriter writer(pending, password);
-        fill(writer);
-        writer.Finish();
+        std::optional<RiddleFileWriter> writer;
+        try {
+            writer.emplace(pending, password);
+        } catch (const std::exception& error) {  // named for the file the user asked for
+            throw std::runtime_error(QStringLiteral("%1: %2")
+                                         .arg(outPath, QString::fromUtf8(error.what()))
+                                         .toStdString());
+        }
+        fill(*writer);
+        writer->Finish();
     });
 }
-
-}  // namespace
 
 void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password) {
     RequireFile(tsvPath);

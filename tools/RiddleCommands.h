@@ -4,6 +4,14 @@
 #include <QString>
 
 #include <cstdio>
+#include <functional>
+
+class RiddleFileWriter;
+
+// Makes the riddle file outPath anew from the rows `fill` adds: it is replaced only by a complete
+// file, as kit/ReplaceFile.h's ReplaceFileWith replaces files.
+void WriteRiddleFile(const QString& outPath, const QString& password,
+                     const std::function<void(RiddleFileWriter&)>& fill);
 
 // Each throws std::runtime_error with a message for the user; none leaves a partial file.
 void MakeRiddleFile(const QString& tsvPath, const QString& outPath, const QString& password);

@@ -55,7 +55,8 @@ TEST(ReplaceFileTest, DeviceThatFailsPartWayReplacesNothing) {
 }
 
 // The riddle tool builds its files through the same replacement: a build that fails leaves the
-// old file and nothing else; a file replaced keeps its permissions, a new one takes the umask's.
+// old file and nothing else; links in a loop are refused; a file replaced keeps its permissions,
+// a new one takes the umask's.
 TEST(ReplaceFileTest, FailedBuildLeavesTheOldFileAndAReplacedFileKeepsItsPermissions) {
     TestFolder folder;
     const QString old = folder.WriteBytes(u"old.txt"_s, "old text");
@@ -67,6 +68,12 @@ TEST(ReplaceFileTest, FailedBuildLeavesTheOldFileAndAReplacedFileKeepsItsPermiss
     EXPECT_THROW(ReplaceFileWith(old, failing), std::runtime_error);
     EXPECT_EQ(ReadFile(old), "old text");
     EXPECT_EQ(Entries(folder.Folder()), QStringList{u"old.txt"_s});
+    // Links in a loop lead to no file: refused, and the link stays.
+    const QString loop = folder.Path(u"loop"_s);
+    ASSERT_TRUE(QFile::link(loop, loop));
+    EXPECT_THROW(ReplaceFile(loop, "text"), std::runtime_error);
+    EXPECT_TRUE(QFileInfo(loop).isSymLink());
+    QFile::remove(loop);
 
     const QFile::Permissions readWrite =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;

@@ -1,9 +1,9 @@
 // Test riddle files are made with the same writer as the riddle tool's.
 #include "tests/support/RiddleFiles.h"
 
-#include "kit/ReplaceFile.h"
 #include "store/RiddleFile.h"
 #include "store/RiddleFileWriter.h"
+#include "tools/RiddleCommands.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,13 +22,12 @@ TestFolder::TestFolder() {
 QString TestFolder::MakeRiddleFile(const QString& name, const std::vector<RiddleRecord>& rows,
                                    const QString& password) const {
     const QString path = Path(name);
-    ReplaceFileWith(path, [&](int, const QString& pending) {
-        RiddleFileWriter writer(pending, password.isEmpty() ? RiddleFile::Password : password);
-        for (const RiddleRecord& row : rows) {
-            writer.Add(row);
-        }
-        writer.Finish();
-    });
+    WriteRiddleFile(path, password.isEmpty() ? RiddleFile::Password : password,
+                    [&](RiddleFileWriter& writer) {
+                        for (const RiddleRecord& row : rows) {
+                            writer.Add(row);
+                        }
+                    });
     return path;
 }
 
