@@ -11,6 +11,9 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Wayland names a program's windows by this (their app_id): docks and task switchers find
+    // the desktop entry, with its name and icon, under it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
     DesktopServices desktop;
     const Files files(QCoreApplication::applicationDirPath());
     Form1 form1({desktop.messages, desktop.process, files});

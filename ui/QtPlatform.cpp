@@ -1,21 +1,61 @@
-// Message boxes with the application title, and ending the process.
+// Message boxes with the application title, the save dialog, and ending the process.
 #include "ui/QtPlatform.h"
 
 #include "kit/ApplicationTitle.h"
 #include "kit/ErrorReport.h"
 #include "ui/WindowText.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 #include <cstdlib>
 
 namespace {
 
-void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text) {
+// The window a dialog is shown for: the one the caller names when it is on screen, else the
+// active window, else the one window on screen (a compositor without a keyboard, as in tests,
+// activates none). Null when none of them tells.
+QWidget* OwnerWindow(const QString& name) {
+    QWidget* onlyShown = nullptr;
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (!window->isVisible() || (type != Qt::Window && type != Qt::Dialog)) {
+            continue;
+        }
+        if (!name.isEmpty() && window->objectName() == name) {
+            return window;
+        }
+        onlyShown = window;
+        ++shown;
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return shown == 1 ? onlyShown : nullptr;
+}
+
+// Makes a dialog without a parent belong to its owner window. X11 keeps such a dialog over the
+// program's windows anyway; Wayland opens it as a window of its own, wherever the compositor puts
+// new windows, and docks list it apart. It belongs to the owner as a window only: as a child
+// widget it would take on the owner's style sheet, and the main window's skin would restyle it.
+void BelongToOwner(QWidget& dialog, const QString& ownerName) {
+    if (dialog.parentWidget() != nullptr) {
+        return;
+    }
+    if (QWidget* owner = OwnerWindow(ownerName); owner != nullptr && owner->windowHandle()) {
+        dialog.winId();  // gives the dialog its window before it is shown
+        dialog.windowHandle()->setTransientParent(owner->windowHandle());
+    }
+}
+
+void ShowBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+             const QString& ownerName = {}) {
     QMessageBox box(icon, title, ForDisplay(text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    BelongToOwner(box, ownerName);
     box.exec();
 }
 
@@ -26,7 +66,8 @@ void QtMessages::ShowMessage(const QString& text) {
 }
 
 void QtMessages::ShowErrorReport(const ErrorReport& report) {
-    ShowBox(QMessageBox::Warning, QStringLiteral("Application Error"), report.Text());
+    ShowBox(QMessageBox::Warning, QStringLiteral("Application Error"), report.Text(),
+            report.window);
 }
 
 void SystemProcess::EndProgram() {
@@ -52,6 +93,7 @@ QString QtSaveDialog::AskFileName(const QString& title, const QString& filters, 
     if (!last.fileName.isEmpty()) {
         dialog.selectFile(last.fileName);
     }
+    BelongToOwner(dialog, {});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
