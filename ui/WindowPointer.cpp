@@ -6,11 +6,14 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 void WindowPointer::SetMousePointer(Pointer value) {
@@ -39,20 +42,44 @@ void WindowPointer::SetMouseIcon(const QCursor& picture) {
     }
 }
 
-QCursor LoadCursorFile(const QString& path) {
+qreal WindowPointer::DevicePixelRatio() const {
+    return window_.devicePixelRatio();
+}
+
+// The desktop's pointer size (XCURSOR_SIZE) is not followed: X11 gives it in screen pixels with
+// the scale already in, Wayland in the window's units, and many desktops leave it unset. The hand
+// keeps the 32 units it was drawn at, whatever the scale.
+QCursor LoadCursorFile(const QString& path, qreal devicePixelRatio) {
     const QByteArray bytes = ReadSmallFile(path);
     const QPoint hotspot = CursorHotspot(bytes, path);
-    const QImage image = QImage::fromData(bytes, "ICO");
+    QImage image = QImage::fromData(bytes, "ICO");
     if (image.isNull()) {
         throw std::runtime_error(UnreadableCursorText(path).toStdString());
     }
-    return QCursor(QPixmap::fromImage(image), hotspot.x(), hotspot.y());
+    const qreal scale = std::max<qreal>(devicePixelRatio, 1);
+    if (scale != 1) {
+        // The hand is pixel art with a hard outline: at a whole scale each pixel becomes a
+        // square of them, exactly as drawn, where smoothing would blur the outline into the
+        // background. Only a fractional scale, which would make strokes of uneven width, is
+        // smoothed.
+        const bool whole = std::round(scale) == scale;
+        image = image.scaled((QSizeF(image.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                             whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    }
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(scale);
+    // Wayland places the hotspot in the window's units and scales it itself; X11 takes it in
+    // the picture's own pixels.
+    const QPoint spot = QGuiApplication::platformName().startsWith(u"wayland")
+                            ? hotspot
+                            : (QPointF(hotspot) * scale).toPoint();
+    return QCursor(picture, spot.x(), spot.y());
 }
 
 void LoadHandCursor(const Files& files, WindowPointer& pointer) {
     const QString path = files.BesideProgram(HandCursorFileName);
     if (Files::FileExists(path)) {
-        pointer.SetMouseIcon(LoadCursorFile(path));
+        pointer.SetMouseIcon(LoadCursorFile(path, pointer.DevicePixelRatio()));
     }
 }
 

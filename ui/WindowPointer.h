@@ -20,6 +20,8 @@ public:
     void SetMousePointer(Pointer value) override;
     // The picture the custom pointer shows; without one it shows the normal arrow.
     void SetMouseIcon(const QCursor& picture);
+    // The scale the window is drawn at on its screen: 2 on a screen of twice the usual density.
+    qreal DevicePixelRatio() const;
 
 private:
     QWidget& window_;
@@ -27,10 +29,13 @@ private:
     std::optional<QCursor> picture_;
 };
 
-// Reads a Windows .cur file with its hotspot; throws std::runtime_error when it is no cursor.
-QCursor LoadCursorFile(const QString& path);
+// Reads a Windows .cur file with its hotspot, drawn for a screen of the given scale: at 2, the
+// picture has twice the pixels each way and shows at the size it has at 1. Throws
+// std::runtime_error when it is no cursor.
+QCursor LoadCursorFile(const QString& path, qreal devicePixelRatio = 1);
 
-// Makes "HAND-M.CUR" beside the program the window's custom pointer, when the file is there.
+// Makes "HAND-M.CUR" beside the program the window's custom pointer, when the file is there,
+// drawn at the window's scale.
 void LoadHandCursor(const Files& files, WindowPointer& pointer);
 
 // The pointer rules a window applies as the mouse moves over its surface and controls. Neither

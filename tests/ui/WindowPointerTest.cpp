@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QPushButton>
 #include <QWidget>
 
@@ -41,6 +42,26 @@ TEST(WindowPointerTest, RulesGiveTheHandOnButtonsTheArrowElsewhereAndLeaveBusyAl
     MoveMouseOver(*button);
     MoveMouseOver(window, {1, 1});
     EXPECT_EQ(pointer.MousePointer(), Pointer::Busy);
+}
+
+// On a screen of twice the density the hand has twice the pixels, each pixel of the file a square
+// of four, and shows at the size it has at scale 1. The hotspot is given in pixels, as on X11.
+TEST(WindowPointerTest, TheHandAtScaleTwoHasEachPixelDoubled) {
+    const QString path = QStringLiteral(QUORVANE_SOURCE_DIR "/data/HAND-M.CUR");
+    const QImage drawn = LoadCursorFile(path).pixmap().toImage();
+    const QCursor hand = LoadCursorFile(path, 2);
+    const QImage doubled = hand.pixmap().toImage();
+    ASSERT_EQ(drawn.size(), QSize(32, 32));
+    ASSERT_EQ(doubled.size(), QSize(64, 64));
+    EXPECT_EQ(hand.pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    EXPECT_EQ(hand.hotSpot(), QPoint(20, 0));
+    int differing = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            differing += doubled.pixel(x, y) != drawn.pixel(x / 2, y / 2);
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
