@@ -8,6 +8,7 @@
 #include "tests/support/MouseMoves.h"
 #include "tests/support/WindowFixture.h"
 #include "ui/SkinFramework.h"
+#include "ui/WindowAppearance.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,6 +87,60 @@ TEST_F(AppearanceTest, WorkingWindowsTakeTheThemeColourAndReportAnUnreadableCurs
     EXPECT_FALSE(quiz.windowIcon().availableSizes().isEmpty());
     MoveMouseOver(*Control<QPushButton>(quiz, "PushButton1"));
     EXPECT_EQ(quiz.cursor().shape(), Qt::ArrowCursor);  // no picture: the hand is the arrow
+}
+
+// Every enabled text reads on what it is drawn over (4.5:1, as accessibility guidelines ask of
+// body text) under a light and a dark theme, also once the theme changes while the windows are
+// open: the surfaces then take the new button colour, and the browser's panels stay white.
+TEST_F(AppearanceTest, EveryTextReadsUnderLightAndDarkThemesAndFollowsAThemeChange) {
+    EXPECT_NEAR(ContrastRatio(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.01);
+    const QPalette light = QApplication::palette();
+    const QPalette dark(QColor(60, 63, 65), QColor(43, 43, 43));  // light text, as dark themes
+    const struct {
+        const char* name;
+        QPalette opening, shown;
+    } rows[] = {{"light", light, light},
+                {"dark", dark, dark},
+                {"light, then dark while open", light, dark},
+                {"dark, then light while open", dark, light}};
+    WriteSkin(ReadFile(QStringLiteral(QUORVANE_SOURCE_DIR "/data/skin/o.cjs")));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QApplication::setPalette(row.opening);
+        const auto main = StartMain();
+        Form3 browser(Services());
+        browser.Form_Load();
+        Form2 quiz(Services(), random);
+        quiz.Form_Load();
+        browser.show();
+        quiz.show();
+        QApplication::setPalette(row.shown);
+        QApplication::processEvents();  // the windows hear of a new palette through their queue
+        for (const QWidget* window : QWidgetList{main.get(), &browser, &quiz}) {
+            for (const QWidget* widget : window->findChildren<QWidget*>()) {
+                const QWidget* surface = widget;  // what the widget's text is drawn over
+                while (!surface->isWindow() && !surface->autoFillBackground() &&
+                       surface->backgroundRole() == QPalette::Window) {
+                    surface = surface->parentWidget();
+                }
+                const QBrush back = surface->palette().brush(surface->backgroundRole());
+                const QGradientStops stops =  // a skin's gradient: each of its stops
+                    back.gradient() ? back.gradient()->stops() : QGradientStops{{0, back.color()}};
+                for (const QGradientStop& stop : stops) {  // disabled text may be faint
+                    EXPECT_TRUE(!widget->isVisibleTo(window) || !widget->isEnabled() ||
+                                ContrastRatio(widget->palette().color(widget->foregroundRole()),
+                                              stop.second) >= 4.5)
+                        << qPrintable(widget->objectName());
+                }
+            }
+        }
+        EXPECT_EQ(browser.palette().color(QPalette::Window), row.shown.color(QPalette::Button));
+        EXPECT_EQ(Control<QLabel>(browser, "Label2")->palette().color(QPalette::Window),
+                  QColor(Qt::white));
+        EXPECT_EQ(Control<QCheckBox>(quiz, "Check1")->palette().color(QPalette::Window),
+                  row.shown.color(QPalette::Button));
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(AppearanceTest, PointerOrSkinThatIsNoSmallPlainFileIsReportedWithoutWaiting) {
