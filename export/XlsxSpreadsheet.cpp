@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <stdexcept>
@@ -16,6 +18,51 @@ namespace {
 
 [[noreturn]] void Fail(const QString& what) {
     throw std::runtime_error(what.toStdString());
+}
+
+// How many exports the folder keeps, the newest one included.
+constexpr int KeptExports = 5;
+
+// The name of an export written at `time`; RemoveOldExports knows the program's exports by it.
+QString ExportName(const QDateTime& time) {
+    return QStringLiteral("Results %1.xlsx")
+        .arg(time.toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz")));
+}
+
+// Makes an empty file under a name no file has yet and returns its path, so that no file is
+// ever overwritten: another copy of the program may export in the same millisecond.
+QString NewExportFile(const QString& folder) {
+    QDateTime stamp = QDateTime::currentDateTime();
+    QFile file;
+    for (int tries = 0; tries < 100; ++tries, stamp = stamp.addMSecs(1)) {
+        file.setFileName(QDir(folder).filePath(ExportName(stamp)));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            return file.fileName();
+        }
+    }
+    Fail(QStringLiteral("No new file could be made in %1: %2").arg(folder, file.errorString()));
+}
+
+// Removes exports of earlier runs and all but the newest few of this one. Only regular files
+// named as the program names its exports go: links (which the program never makes) stay, and
+// neither a link nor what it leads to is ever touched. A removal that fails leaves that file for
+// the next export to try.
+void RemoveOldExports(const QString& folder, const QString& newest, const QDateTime& programStart) {
+    static const QRegularExpression exportName(QRegularExpression::anchoredPattern(
+        QStringLiteral(R"(Results \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d\.\d{3}\.xlsx)")));
+    int kept = 1;  // the newest
+    // Newest first, by the time each was last written.
+    for (const QFileInfo& file :
+         QDir(folder).entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Time)) {
+        if (file.fileName() == newest || !exportName.match(file.fileName()).hasMatch()) {
+            continue;
+        }
+        if (file.lastModified() >= programStart && kept < KeptExports) {
+            ++kept;
+            continue;
+        }
+        QFile::remove(file.filePath());
+    }
 }
 
 }  // namespace
@@ -37,8 +84,12 @@ std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lo
     return std::nullopt;
 }
 
-XlsxSpreadsheet::XlsxSpreadsheet(SpreadsheetProgram program, ProgramLookup lookup, QString folder)
-    : program_(std::move(program)), lookup_(std::move(lookup)), folder_(std::move(folder)) {}
+XlsxSpreadsheet::XlsxSpreadsheet(SpreadsheetProgram program, ProgramLookup lookup, QString folder,
+                                 QDateTime programStart)
+    : program_(std::move(program)),
+      lookup_(std::move(lookup)),
+      folder_(std::move(folder)),
+      programStart_(std::move(programStart)) {}
 
 void XlsxSpreadsheet::AddWorkbook() {
     hasWorkbook_ = true;
@@ -89,10 +140,7 @@ void XlsxSpreadsheet::SetVisible(bool visible) {
         Fail(QStringLiteral("The folder %1 could not be made.").arg(folder_));
     }
     QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss.zzz"));
-    const QString writtenFile =
-        QDir(folder_).filePath(QStringLiteral("Results %1.xlsx").arg(stamp));
+    const QString writtenFile = NewExportFile(folder_);
     try {
         WriteXlsx(writtenFile, rows_, widths_);
         if (!lookup_.startDetached(program_.program,
@@ -103,10 +151,14 @@ void XlsxSpreadsheet::SetVisible(bool visible) {
         QFile::remove(writtenFile);  // no one will open it
         throw;
     }
+    RemoveOldExports(folder_, QFileInfo(writtenFile).fileName(), programStart_);
 }
 
-DesktopSpreadsheets::DesktopSpreadsheets(ProgramLookup lookup, QString folder)
-    : lookup_(std::move(lookup)), folder_(std::move(folder)) {}
+DesktopSpreadsheets::DesktopSpreadsheets(ProgramLookup lookup, QString folder,
+                                         QDateTime programStart)
+    : lookup_(std::move(lookup)),
+      folder_(std::move(folder)),
+      programStart_(std::move(programStart)) {}
 
 bool DesktopSpreadsheets::Available() {
     found_ = FindSpreadsheetProgram(lookup_);
@@ -121,5 +173,5 @@ std::unique_ptr<SpreadsheetApplication> DesktopSpreadsheets::Create() {
             QStringLiteral("No spreadsheet program was found: neither LibreOffice nor Gnumeric, "
                            "nor a default application for .xlsx files."));
     }
-    return std::make_unique<XlsxSpreadsheet>(std::move(*program), lookup_, folder_);
+    return std::make_unique<XlsxSpreadsheet>(std::move(*program), lookup_, folder_, programStart_);
 }

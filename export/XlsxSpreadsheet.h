@@ -5,6 +5,7 @@
 
 #include "export/Spreadsheet.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 #include <functional>
@@ -30,9 +31,14 @@ struct ProgramLookup {
 // it as it is.
 std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lookup);
 
+// Each export is a new file in the folder. The folder may live in memory until logout, so each
+// new file removes the program's older ones: those from before `programStart`, and all but the
+// newest few. A spreadsheet program that still has one open keeps reading it, as removing a file
+// only takes its name away.
 class XlsxSpreadsheet final : public SpreadsheetApplication {
 public:
-    XlsxSpreadsheet(SpreadsheetProgram program, ProgramLookup lookup, QString folder);
+    XlsxSpreadsheet(SpreadsheetProgram program, ProgramLookup lookup, QString folder,
+                    QDateTime programStart);
 
     void AddWorkbook() override;
     void SetHeaderCell(int row, int column, const QString& text) override;
@@ -45,6 +51,7 @@ private:
     SpreadsheetProgram program_;
     ProgramLookup lookup_;
     QString folder_;
+    QDateTime programStart_;
     bool hasWorkbook_ = false;
     std::vector<std::vector<QString>> rows_;
     std::vector<double> widths_;
@@ -52,8 +59,9 @@ private:
 
 class DesktopSpreadsheets final : public SpreadsheetProvider {
 public:
-    // Files go to `folder`.
-    DesktopSpreadsheets(ProgramLookup lookup, QString folder);
+    // Files go to `folder`; the program started at `programStart`.
+    DesktopSpreadsheets(ProgramLookup lookup, QString folder,
+                        QDateTime programStart = QDateTime::currentDateTimeUtc());
     // Looks for the program; the next Create() uses what this found, so an export, which asks
     // both, looks only once.
     bool Available() override;
@@ -62,5 +70,6 @@ public:
 private:
     ProgramLookup lookup_;
     QString folder_;
+    QDateTime programStart_;
     std::optional<SpreadsheetProgram> found_;
 };

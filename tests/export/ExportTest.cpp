@@ -291,4 +291,57 @@ TEST_F(ExportTest, XlsxHoldsStringCellsAndOpensInAProgramLookedForOnceAnExport) 
     EXPECT_THROW(DesktopSpreadsheets(lookup, odd).Create(), std::runtime_error);
 }
 
+TEST_F(ExportTest, ANewSpreadsheetRemovesTheProgramsOlderOnesAndNothingElse) {
+    const QDateTime start = QDateTime::currentDateTime().addSecs(-3600);
+    const struct {
+        const char* name;
+        int minutesAfterStart;
+        bool kept;
+    } files[] = {
+        {"Results 2024-05-01 09.00.00.000.xlsx", -60, false},  // from an earlier run
+        {"Results 2024-05-01 10.03.00.000.xlsx", 3, true},     // the oldest of this run
+        {"Results 2024-05-01 10.04.00.000.xlsx", 4, true},
+        {"Results 2024-05-01 10.05.00.000.xlsx", 5, true},
+        {"Results 2024-05-01 09.00.00.xlsx", -60, true},  // not a name the program gives
+        {"notes.xlsx", -60, true},
+    };
+    const QString runtime = folder.Path(u"runtime"_s);
+    const auto path = [&runtime](const char* name) {
+        return runtime + u'/' + QString::fromUtf8(name);
+    };
+    ASSERT_TRUE(QDir().mkdir(runtime));
+    for (const auto& file : files) {
+        QFile made(path(file.name));
+        ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(file.name) > 0 && made.flush() &&
+                    made.setFileTime(start.addSecs(file.minutesAfterStart * 60),
+                                     QFileDevice::FileModificationTime));
+    }
+    // A link named as an export, to a file outside: neither goes.
+    const QString outside = folder.WriteBytes(u"outside.xlsx"_s, "outside");
+    ASSERT_TRUE(QFile::link(outside, path("Results 2024-05-01 08.00.00.000.xlsx")));
+    QFile held(path(files[0].name));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));  // as a spreadsheet program may hold it
+
+    const ProgramLookup lookup{[](const QString& name) { return u"/usr/bin/"_s + name; },
+                               [] { return QString(); },
+                               [](const QString&, const QStringList&) {
+                                   return true;
+                               }};
+    DesktopSpreadsheets desktop(lookup, runtime, start);
+    AddRow(u"r"_s, u"a"_s, true);
+    Send(desktop);
+    for (const auto& file : files) {
+        EXPECT_EQ(QFile::exists(path(file.name)), file.kept) << file.name;
+    }
+    EXPECT_EQ(held.readAll(), QByteArray(files[0].name));
+    EXPECT_EQ(ReadFile(outside), "outside");
+    EXPECT_EQ(Entries(runtime).size(), 7);  // with the link and the new export
+
+    Send(desktop);
+    Send(desktop);  // six exports of this run: the oldest goes
+    EXPECT_FALSE(QFile::exists(path(files[1].name)));
+    EXPECT_EQ(Entries(runtime).size(), 8);
+    EXPECT_TRUE(fake.messages.errors.isEmpty());
+}
+
 }  // namespace
