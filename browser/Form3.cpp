@@ -216,6 +216,7 @@ void Form3::PushButton5_Click() {
     trap.Step(3, [&] { list_.SetColumnWidth(1, layout.riddlesWidth); });
     trap.Step(4, [&] { list_.SetColumnWidth(2, layout.answersWidth); });
     trap.Step(5, [&] { SaveSetting(HideAnswersKey, layout.setting); });
+    announcer_->Announce(PushButton5->text());
 }
 
 void Form3::PushButton4_Click() {
@@ -235,4 +236,5 @@ void Form3::ListView1_Click() {
 
 void Form3::ShowTotal() {
     Label2->setText(TotalText(list_.Count()));
+    announcer_->Announce(Label2->text());
 }

@@ -69,6 +69,7 @@ void Form2::BuildControls() {
     }
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ReadWholeText(*Text1);
     Text2->setReadOnly(true);
     PushButton2->setEnabled(false);
     ListView1->setAccessibleName(QStringLiteral("Results"));
@@ -120,14 +121,17 @@ void Form2::Form_Load() {
 
 void Form2::PushButton1_Click() {
     RunQuiz(QStringLiteral("PushButton1_Click"), &QuizModel::Next);
+    announcer_->Announce(Text1->toPlainText());
 }
 
 void Form2::PushButton2_Click() {
     RunQuiz(QStringLiteral("PushButton2_Click"), &QuizModel::Previous);
+    announcer_->Announce(Text1->toPlainText());
 }
 
 void Form2::PushButton3_Click() {
     RunQuiz(QStringLiteral("PushButton3_Click"), &QuizModel::ShowAnswer);
+    announcer_->Announce(Text2->text());
 }
 
 void Form2::PushButton4_Click() {

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
@@ -54,8 +55,6 @@ ResultListView::ResultListView(ResultList& list, QWidget* parent)
                 }
             });
     connect(&list_, &QAbstractItemModel::dataChanged, this, &ResultListView::AnnounceTicks);
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this, &ResultListView::ShowContextMenu);
 }
 
 int ResultListView::SelectedRow() const {
@@ -125,11 +124,32 @@ void ResultListView::AnnounceTicks(const QModelIndex& first, const QModelIndex& 
 }
 
 void ResultListView::AnnounceTick(int row) {
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);
-    event.setChild(table->indexOfChild(table->tableInterface()->cellAt(row, 0)));
+    event.setChild(AccessibleIndex(row));
+    QAccessible::updateAccessibility(&event);
+}
+
+int ResultListView::AccessibleIndex(int row) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    return table->indexOfChild(table->tableInterface()->cellAt(row, 0));
+}
+
+// Qt tells screen readers of the current row as the list takes the focus, and of the list itself
+// only after that, so they read the list and never the row the user is on: the first Down then
+// seems to skip a row, and a list of one row is never heard. The row is told again afterwards.
+void ResultListView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    QMetaObject::invokeMethod(this, &ResultListView::AnnounceCurrentRow, Qt::QueuedConnection);
+}
+
+void ResultListView::AnnounceCurrentRow() {
+    if (!QAccessible::isActive() || !hasFocus() || !currentIndex().isValid()) {
+        return;
+    }
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(AccessibleIndex(currentIndex().row()));
     QAccessible::updateAccessibility(&event);
 }
 
@@ -139,9 +159,16 @@ void ResultListView::ApplyColumnWidth(int column) {
                                       std::max(1, Twips(*this, list_.ColumnWidth(column))));
 }
 
-void ResultListView::ShowContextMenu(const QPoint& at) {
+void ResultListView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Tick All"), this, [this] { list_.SetAllTicked(true); });
+    QAction* first =
+        menu.addAction(QStringLiteral("Tick All"), this, [this] { list_.SetAllTicked(true); });
     menu.addAction(QStringLiteral("Untick All"), this, [this] { list_.SetAllTicked(false); });
-    menu.exec(viewport()->mapToGlobal(at));
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // A menu opened by a key starts on its first item, which screen readers then read; with
+        // no item chosen they say nothing of the menu at all.
+        QMetaObject::invokeMethod(
+            &menu, [&menu, first] { menu.setActiveAction(first); }, Qt::QueuedConnection);
+    }
+    menu.exec(event->globalPos());
 }

@@ -24,12 +24,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ApplyColumnWidth(int column);
-    void ShowContextMenu(const QPoint& at);
     void AnnounceTicks(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
     void AnnounceTick(int row);
+    void AnnounceCurrentRow();
+    // The child a screen reader knows the row's first cell by.
+    int AccessibleIndex(int row);
 
     ResultList& list_;
 };

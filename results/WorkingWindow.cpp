@@ -18,7 +18,9 @@ Connection& WorkingWindowServices::RiddleConnection() const {
 }
 
 WorkingWindow::WorkingWindow(const QString& name, WorkingWindowServices services)
-    : services_(std::move(services)), pointer_(*this), ListView1(new ResultListView(list_, this)) {
+    : services_(std::move(services)), pointer_(*this),
+      ListView1(new ResultListView(list_, this)),
+      announcer_(new Announcer(this)) {
     setObjectName(name);
     setFont(ArialBold(WindowPoints));
     connect(ListView1, &QAbstractItemView::doubleClicked, this,

@@ -63,6 +63,7 @@ protected:
     WindowPointer pointer_;
     ResultList list_;
     ResultListView* ListView1;
+    Announcer* announcer_;  // tells screen readers what a press brought about
 
 private:
     // Runs an export, which lets window events run: a close meanwhile must not delete the window

@@ -1,13 +1,26 @@
-// Accessible interfaces for the frame windows and text panels. Qt asks its factories for each class
-// of an object from the most derived up, so ours answers for our two classes before Qt's own
-// answers for QWidget or QLabel.
+// Accessible interfaces for our windows and controls. Qt asks its factories for each class of an
+// object from the most derived up, the factory installed last first, so ours answers for
+// QLineEdit, QTableView and our own classes before Qt's.
 #include "ui/Accessibility.h"
 
+#include "ui/AccessibleTable.h"
+#include "ui/AccessibleText.h"
+
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
 
 namespace {
 
 const char* const Decoration = "quorvaneDecoration";
+const char* const WholeText = "quorvaneWholeText";
+const char* const Notice = "quorvaneNotice";
 
 class AccessibleFrame final : public QAccessibleWidget {
 public:
@@ -39,60 +52,102 @@ private:
     }
 };
 
-// Read-only text without a caret or a selection: the label's text, read whole or in pieces.
-class AccessibleTextPanel final : public QAccessibleWidget, public QAccessibleTextInterface {
+// A frame whose caption already names the text box inside it (Qt names a box without a label
+// of its own after its frame) is left unnamed, so that its caption is read once, with the box.
+class AccessibleGroupBox final : public QAccessibleWidget {
 public:
-    explicit AccessibleTextPanel(QLabel* label)
-        : QAccessibleWidget(label, QAccessible::EditableText) {}
+    explicit AccessibleGroupBox(QGroupBox* box) : QAccessibleWidget(box, QAccessible::Grouping) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                                  : QAccessibleWidget::interface_cast(type);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.multiLine = true;
-        return state;
-    }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? Text() : QAccessibleWidget::text(kind);
-    }
-
-    QString text(int start, int end) const override { return Text().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(Text().size()); }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int* start, int* end) const override {
-        *start = 0;
-        *end = characterCount();
-        return {};
+        if (kind != QAccessible::Name || !widget()->accessibleName().isEmpty()) {
+            return QAccessibleWidget::text(kind);
+        }
+        return NamesABox() ? QString() : static_cast<const QGroupBox*>(widget())->title();
     }
 
 private:
-    QString Text() const { return static_cast<const QLabel*>(widget())->text(); }
+    bool NamesABox() const {
+        for (QObject* child : widget()->children()) {
+            auto* box = qobject_cast<QWidget*>(child);
+            if ((qobject_cast<QLineEdit*>(child) || qobject_cast<QPlainTextEdit*>(child)) &&
+                box->accessibleName().isEmpty()) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+class AccessibleNotice final : public QAccessibleWidget {
+public:
+    explicit AccessibleNotice(QWidget* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name
+                   ? static_cast<const Announcer*>(widget()->parentWidget())->Text()
+                   : QString();
+    }
 };
 
 QAccessibleInterface* Interfaces(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) {
+        return nullptr;
+    }
     if (className == QLatin1String("FrameWindow")) {
-        return new AccessibleFrame(static_cast<QWidget*>(object));
+        return new AccessibleFrame(widget);
     }
     if (className == QLatin1String("TextPanel")) {
-        return new AccessibleTextPanel(static_cast<QLabel*>(object));
+        return new AccessibleLabelText(static_cast<QLabel*>(widget));
+    }
+    if (className == QLatin1String("Announcer")) {
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    }
+    if (className == QLatin1String("QLineEdit")) {
+        return new AccessibleLineEdit(static_cast<QLineEdit*>(widget));
+    }
+    if (className == QLatin1String("QPlainTextEdit") && widget->property(WholeText).toBool()) {
+        return new AccessibleWholeText(static_cast<QPlainTextEdit*>(widget));
+    }
+    if (className == QLatin1String("QTableView")) {
+        return new AccessibleTable(static_cast<QTableView*>(widget));
+    }
+    if (className == QLatin1String("QGroupBox")) {
+        return new AccessibleGroupBox(static_cast<QGroupBox*>(widget));
+    }
+    if (className == QLatin1String("QWidget") && widget->property(Notice).toBool()) {
+        return new AccessibleNotice(widget);
     }
     return nullptr;
 }
 
+// Qt moves a text box's caret, and selects its text, as the box takes the focus, and tells
+// screen readers of the focus only after that; a screen reader that follows the caret takes the
+// box as already reached and never names it, so an empty box is not heard at all. The caret of a
+// box is passed on only once the focus has been.
+QPointer<QObject> focusTold;
+
+void PassOn(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        focusTold = event->object();
+    } else if ((event->type() == QAccessible::TextCaretMoved ||
+                event->type() == QAccessible::TextSelectionChanged) &&
+               event->object() != focusTold && event->object() == QApplication::focusWidget()) {
+        return;
+    }
+    // Qt's own way to the desktop's bridge is taken while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(PassOn);
+}
+
 void InstallInterfaces() {
-    static const bool installed = (QAccessible::installFactory(Interfaces), true);
+    static const bool installed = [] {
+        QAccessible::installFactory(Interfaces);
+        QAccessible::installUpdateHandler(PassOn);
+        return true;
+    }();
     Q_UNUSED(installed);
 }
 
@@ -102,10 +157,43 @@ FrameWindow::FrameWindow(QWidget* parent) : QWidget(parent) {
     InstallInterfaces();
 }
 
+void FrameWindow::keyPressEvent(QKeyEvent* event) {
+    // A button lets Enter through to its window; a line edit too, after its own returnPressed.
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && button != nullptr && button->isEnabled() && !event->isAutoRepeat()) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 TextPanel::TextPanel(QWidget* parent) : QLabel(parent) {
     InstallInterfaces();
 }
 
 void HideFromScreenReaders(QWidget& decoration) {
     decoration.setProperty(Decoration, true);
+}
+
+void ReadWholeText(QPlainTextEdit& box) {
+    InstallInterfaces();
+    box.setProperty(WholeText, true);
+    box.setTextInteractionFlags(box.textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    box.setCursorWidth(0);  // the caret is there for screen readers; the box looks as before
+}
+
+Announcer::Announcer(QWidget* window) : QWidget(window), notice_(new QWidget(this)) {
+    InstallInterfaces();
+    notice_->setProperty(Notice, true);
+    notice_->hide();
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+}
+
+void Announcer::Announce(const QString& text) {
+    text_ = text;
+    // A screen reader speaks a notification as it comes to show.
+    notice_->hide();
+    notice_->show();
 }

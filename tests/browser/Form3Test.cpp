@@ -260,7 +260,9 @@ TEST_F(Form3Test, ScreenReadersMeetEveryControlAndKeysShowTheChosenRiddle) {
                   u"them, with their answers shown or hidden."_s,
                   u"Table 'Riddles' focusable - Arrow keys choose a riddle, shown whole below; "
                   u"Space ticks a row for saving or sending."_s,
-                  u"Grouping 'Number Of Riddles To Display'"_s,
+                  u"StatusBar ''"_s,
+                  u"Notification 'Total Riddle(s): 30'"_s,
+                  u"Grouping ''"_s,
                   u"EditableText 'Number Of Riddles To Display' focusable"_s,
                   u"Button 'Start Displaying' focusable"_s,
                   u"Button 'Start Showing All Riddles' focusable"_s,
