@@ -6,8 +6,8 @@
 #include "ui/WindowLayout.h"
 
 #include <QAccessible>
-#include <QHeaderView>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>

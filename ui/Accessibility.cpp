@@ -179,6 +179,11 @@ void HideFromScreenReaders(QWidget& decoration) {
 void ReadWholeText(QPlainTextEdit& box) {
     InstallInterfaces();
     box.setProperty(WholeText, true);
+    // Building the box may have asked for its interface already, and Qt keeps the first one.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&box);
+        dynamic_cast<AccessibleWholeText*>(made) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
     box.setTextInteractionFlags(box.textInteractionFlags() | Qt::TextSelectableByKeyboard);
     box.setCursorWidth(0);  // the caret is there for screen readers; the box looks as before
 }

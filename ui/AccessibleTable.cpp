@@ -134,8 +134,7 @@ public:
     bool isValid() const override { return view_ != nullptr; }
     QObject* object() const override { return nullptr; }
     QAccessible::Role role() const override {
-        return orientation_ == Qt::Horizontal ? QAccessible::ColumnHeader
-                                              : QAccessible::RowHeader;
+        return orientation_ == Qt::Horizontal ? QAccessible::ColumnHeader : QAccessible::RowHeader;
     }
     QAccessibleInterface* parent() const override { return TableOf(view_); }
     QAccessibleInterface* child(int) const override { return nullptr; }
@@ -173,8 +172,7 @@ private:
         if (!view_) {
             return nullptr;
         }
-        return orientation_ == Qt::Horizontal ? view_->horizontalHeader()
-                                              : view_->verticalHeader();
+        return orientation_ == Qt::Horizontal ? view_->horizontalHeader() : view_->verticalHeader();
     }
 
     QPointer<QTableView> view_;
@@ -316,8 +314,8 @@ bool AccessibleTable::isRowSelected(int row) const {
 
 bool AccessibleTable::selectRow(int row) {
     const QModelIndex index = View()->model()->index(row, 0, View()->rootIndex());
-    View()->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
-                                                QItemSelectionModel::Rows);
+    View()->selectionModel()->select(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     return index.isValid();
 }
 
