@@ -124,16 +124,32 @@ QAccessibleInterface* Interfaces(const QString& className, QObject* object) {
 
 // Qt moves a text box's caret, and selects its text, as the box takes the focus, and tells
 // screen readers of the focus only after that; a screen reader that follows the caret takes the
-// box as already reached and never names it, so an empty box is not heard at all. The caret of a
-// box is passed on only once the focus has been.
+// box as already reached and never names it, so an empty box is not heard at all. A box's caret
+// and selection changes are left out until its focus has been told; the screen reader reads
+// the caret's place as the box is reached anyway.
 QPointer<QObject> focusTold;
+QAccessible::UpdateHandler earlierHandler = nullptr;
 
 void PassOn(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::Focus) {
-        focusTold = event->object();
-    } else if ((event->type() == QAccessible::TextCaretMoved ||
-                event->type() == QAccessible::TextSelectionChanged) &&
-               event->object() != focusTold && event->object() == QApplication::focusWidget()) {
+    switch (event->type()) {
+        case QAccessible::Focus:
+            focusTold = event->object();
+            break;
+        case QAccessible::TextCaretMoved:
+        case QAccessible::TextSelectionChanged:
+            if (event->object() != focusTold && event->object() == QApplication::focusWidget()) {
+                return;
+            }
+            break;
+        case QAccessible::TableModelChanged:
+            // Qt has applied it to the table's interface already, and the bridge passes none on;
+            // going round again would apply it twice.
+            return;
+        default:
+            break;
+    }
+    if (earlierHandler != nullptr) {
+        earlierHandler(event);
         return;
     }
     // Qt's own way to the desktop's bridge is taken while no handler is installed.
@@ -145,7 +161,7 @@ void PassOn(QAccessibleEvent* event) {
 void InstallInterfaces() {
     static const bool installed = [] {
         QAccessible::installFactory(Interfaces);
-        QAccessible::installUpdateHandler(PassOn);
+        earlierHandler = QAccessible::installUpdateHandler(PassOn);
         return true;
     }();
     Q_UNUSED(installed);

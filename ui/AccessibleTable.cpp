@@ -83,6 +83,7 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     int columnIndex() const override { return column_; }
+    QObject* View() const { return view_; }
     int rowIndex() const override { return row_; }
     bool isSelected() const override { return isValid() && state().selected; }
     QAccessibleInterface* table() const override { return TableOf(view_); }
@@ -159,6 +160,12 @@ public:
                    ? QRect(origin.x() + start, origin.y(), size, header->height())
                    : QRect(origin.x(), origin.y() + start, header->width(), size);
     }
+    // Where the header stands among its table's children.
+    int IndexAmong(int columns) const {
+        return orientation_ == Qt::Horizontal ? section_ + 1 : (section_ + 1) * columns;
+    }
+    QObject* View() const { return view_; }
+
     QAccessible::State state() const override {
         QAccessible::State state;
         const QHeaderView* header = Header();
@@ -257,14 +264,13 @@ QAccessibleInterface* AccessibleTable::ColumnHeader(int column) const {
 }
 
 int AccessibleTable::indexOfChild(const QAccessibleInterface* child) const {
-    if (child == nullptr) {
-        return -1;
+    if (const auto* cell = dynamic_cast<const TableCell*>(child);
+        cell != nullptr && cell->View() == View()) {
+        return (cell->rowIndex() + 1) * Columns() + cell->columnIndex() + 1;
     }
-    const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-    for (auto it = children_.constBegin(); it != children_.constEnd(); ++it) {
-        if (it.value() == id) {
-            return it.key();
-        }
+    if (const auto* header = dynamic_cast<const HeaderCell*>(child);
+        header != nullptr && header->View() == View()) {
+        return header->IndexAmong(Columns());
     }
     return -1;
 }

@@ -161,22 +161,26 @@ QString AccessibleWholeText::textAfterOffset(int offset, QAccessible::TextBounda
     return {};
 }
 
+int AccessibleWholeText::Within(int offset) const {
+    return std::clamp(offset, 0, characterCount());
+}
+
 void AccessibleWholeText::setCursorPosition(int position) {
     QTextCursor cursor = Edit()->textCursor();
-    cursor.setPosition(position);
+    cursor.setPosition(Within(position));
     Edit()->setTextCursor(cursor);
 }
 
 void AccessibleWholeText::setSelection(int, int start, int end) {
     QTextCursor cursor = Edit()->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setPosition(Within(start));
+    cursor.setPosition(Within(end), QTextCursor::KeepAnchor);
     Edit()->setTextCursor(cursor);
 }
 
 QRect AccessibleWholeText::characterRect(int offset) const {
     QTextCursor cursor(Edit()->document());
-    cursor.setPosition(offset);
+    cursor.setPosition(Within(offset));
     const QRect caret = Edit()->cursorRect(cursor);
     const QFontMetrics metrics = Edit()->fontMetrics();
     const QString text = Text();

@@ -93,6 +93,8 @@ protected:
 
 private:
     QPlainTextEdit* Edit() const;
+    // The offset, kept within the text: Qt warns of a caret placed past its end.
+    int Within(int offset) const;
 };
 
 // A label read as read-only text: its whole text at hand, without a caret.
