@@ -20,11 +20,30 @@ QAccessibleInterface* TableOf(QTableView* view) {
     return QAccessible::queryAccessibleInterface(view);
 }
 
-class TableCell final : public QAccessibleInterface,
+// What cells and headers have alike: they belong to the view's table and hold nothing.
+class TablePart : public QAccessibleInterface {
+public:
+    explicit TablePart(QTableView* view) : view_(view) {}
+
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return TableOf(view_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QObject* View() const { return view_; }
+
+protected:
+    QPointer<QTableView> view_;
+};
+
+class TableCell final : public TablePart,
                         public QAccessibleTableCellInterface,
                         public QAccessibleActionInterface {
 public:
-    TableCell(QTableView* view, int row, int column) : view_(view), row_(row), column_(column) {}
+    TableCell(QTableView* view, int row, int column)
+        : TablePart(view), row_(row), column_(column) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface) {
@@ -36,14 +55,7 @@ public:
         return nullptr;
     }
     bool isValid() const override { return view_ && Index().isValid(); }
-    QObject* object() const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessibleInterface* parent() const override { return TableOf(view_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name || !isValid() || Collapsed(*view_, column_)) {
@@ -83,7 +95,6 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     int columnIndex() const override { return column_; }
-    QObject* View() const { return view_; }
     int rowIndex() const override { return row_; }
     bool isSelected() const override { return isValid() && state().selected; }
     QAccessibleInterface* table() const override { return TableOf(view_); }
@@ -122,27 +133,19 @@ private:
         return isValid() && Index().flags().testFlag(Qt::ItemIsUserCheckable);
     }
 
-    QPointer<QTableView> view_;
     int row_;
     int column_;
 };
 
-class HeaderCell final : public QAccessibleInterface {
+class HeaderCell final : public TablePart {
 public:
     HeaderCell(QTableView* view, Qt::Orientation orientation, int section)
-        : view_(view), orientation_(orientation), section_(section) {}
+        : TablePart(view), orientation_(orientation), section_(section) {}
 
     bool isValid() const override { return view_ != nullptr; }
-    QObject* object() const override { return nullptr; }
     QAccessible::Role role() const override {
         return orientation_ == Qt::Horizontal ? QAccessible::ColumnHeader : QAccessible::RowHeader;
     }
-    QAccessibleInterface* parent() const override { return TableOf(view_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name && view_
                    ? view_->model()->headerData(section_, orientation_).toString()
@@ -164,7 +167,6 @@ public:
     int IndexAmong(int columns) const {
         return orientation_ == Qt::Horizontal ? section_ + 1 : (section_ + 1) * columns;
     }
-    QObject* View() const { return view_; }
 
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -182,7 +184,6 @@ private:
         return orientation_ == Qt::Horizontal ? view_->horizontalHeader() : view_->verticalHeader();
     }
 
-    QPointer<QTableView> view_;
     Qt::Orientation orientation_;
     int section_;
 };
