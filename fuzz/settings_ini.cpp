@@ -1,13 +1,14 @@
 // The settings file: values saved one after another with the program's own INI writer, over
-// whatever a person wrote by hand before, read back through Qt's settings reader as saved.
+// whatever a person wrote by hand before, read back through the program's settings store (Qt's
+// settings reader underneath) as saved.
 // The input is the hand-written text, then lines of "k=value" where k picks a key.
 #include "fuzz/Fuzz.h"
 #include "kit/IniText.h"
+#include "kit/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 #include <map>
 
@@ -38,17 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // A name of its own each time: Qt keeps what it read of a file, by name.
     static int run = 0;
-    const QString path = QDir::tempPath() + QStringLiteral("/quorvane-fuzz-%1-%2.ini")
-                                                .arg(QCoreApplication::applicationPid())
-                                                .arg(++run);
+    const QString application = QStringLiteral("quorvane-fuzz-%1-%2")
+                                    .arg(QCoreApplication::applicationPid())
+                                    .arg(++run);
+    const QString path = QDir::tempPath() + u'/' + application + QStringLiteral(".ini");
     QFile file(path);
     Require(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size(),
             "the file is written");
     file.close();
     {
-        QSettings settings(path, QSettings::IniFormat);
+        IniSettingsStore settings(QDir::tempPath());
         for (const auto& [key, value] : saved) {
-            Require(settings.value(Section + u'/' + key).toString() == value,
+            Require(settings.GetSetting(application, Section, key, {}) == value,
                     "a saved value reads back as saved");
         }
     }

@@ -32,6 +32,13 @@ QString ValueName(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
+// Qt reads an INI file's sections as they are first asked for, and a section line without its
+// "]" written by hand throws that reading off: a value the program saved after it may read back
+// empty, depending on what was asked for first. Read whole, the file reads right.
+void ReadWholeFile(QSettings& reader) {
+    reader.allKeys();
+}
+
 FileIdentity IdentityOf(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
@@ -53,6 +60,7 @@ QSettings& IniSettingsStore::Reader(const QString& application) {
                                     : std::make_unique<QSettings>(
                                           folder_ + u'/' + application + QStringLiteral(".ini"),
                                           QSettings::IniFormat);
+        ReadWholeFile(*reader_);
         application_ = application;
         written_.clear();
         ownWrite_ = {};
@@ -100,6 +108,7 @@ void IniSettingsStore::Refresh() {
         return;
     }
     reader_->sync();  // reads the file again when it changed; nothing is ever set on it
+    ReadWholeFile(*reader_);
     // Qt sees a change only in size or in whole milliseconds, so what this store wrote stays in
     // front for as long as the file is the one it wrote.
     if (IdentityOf(reader_->fileName()) != ownWrite_) {
