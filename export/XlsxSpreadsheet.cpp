@@ -1,5 +1,5 @@
 // The spreadsheet application the export drives: it collects the cells, writes them to an .xlsx
-// file and opens that in the program the desktop has.
+// file, opens that in the program the desktop has, and clears older exports from the folder.
 #include "export/XlsxSpreadsheet.h"
 
 #include "export/XlsxFile.h"

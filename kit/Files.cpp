@@ -1,4 +1,5 @@
-// File look-ups that answer yes or no and never raise a failure of their own.
+// File look-ups that answer yes or no without a failure of their own, and reading a small
+// regular file whole, which throws when the file cannot be read so.
 #include "kit/Files.h"
 
 #include <QDir>

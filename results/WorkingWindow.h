@@ -1,5 +1,6 @@
 // What the quiz and browser windows share: the result list, the window pointer, the error trap
-// with the window's name, the hand cursor, removing rows and closing.
+// with the window's name, the hand cursor, telling screen readers what a press brought about,
+// removing rows and closing.
 #pragma once
 
 #include "kit/ErrorReport.h"
@@ -39,7 +40,7 @@ class WorkingWindow : public FrameWindow {
 public:
     ~WorkingWindow() override;
 
-    WindowPointer& Pointer() { return pointer_; }
+    WindowPointer& MousePointerSetting() { return pointer_; }
     ResultList& List() { return list_; }
     // Closed, and only waiting for its export to end before it is discarded.
     bool Discarded() const { return discardWhenIdle_; }

@@ -1,3 +1,4 @@
+// Reading a statement's row as values, or packed into bytes and back.
 #include "store/RowPacking.h"
 
 #include <QVarLengthArray>

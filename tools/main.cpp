@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -112,47 +114,55 @@ quint64 ParseNumber(const QString& text, const char* what, quint64 max) {
     return value;
 }
 
-int Run(const QString& command, const Arguments& args) {
-    const QString password = args.password.value_or(RiddleFile::Password);
-    const auto expect = [&](qsizetype count) {
-        if (args.positional.size() != count) {
-            throw UsageError("wrong number of arguments for " + command.toStdString() +
-                             "; see quorvane-riddles " + command.toStdString() + " --help");
-        }
-    };
-    if (command == u"make") {
-        if (args.help) {
-            return std::fputs(MakeHelp, stdout), 0;
-        }
-        expect(2);
-        MakeRiddleFile(args.positional[0], args.positional[1], password);
-    } else if (command == u"dump") {
-        if (args.help) {
-            return std::fputs(DumpHelp, stdout), 0;
-        }
-        expect(1);
-        DumpRiddleFile(args.positional[0], password, stdout);
-    } else if (command == u"import") {
-        if (args.help) {
-            return std::fputs(ImportHelp, stdout), 0;
-        }
-        expect(2);
-        ImportRiddleFile(args.positional[0], args.positional[1], password);
-    } else if (command == u"generate") {
-        if (args.help) {
-            return std::fputs(GenerateHelp, stdout), 0;
-        }
-        expect(2);
-        if (args.password) {
-            throw UsageError("generate takes no --password");
-        }
-        const auto count =
-            static_cast<qint64>(ParseNumber(args.positional[0], "COUNT", MaxGenerated));
-        const quint64 seed = args.seed ? ParseNumber(*args.seed, "the seed", ~quint64{0}) : 1;
-        GenerateRiddleFile(count, args.positional[1], seed, password);
-    } else {
-        throw UsageError("unknown command " + command.toStdString());
+// A command: its name, its help, how many positional arguments it takes, and what it does with
+// them and the password (the program's own unless --password gives another).
+struct Command {
+    const char* name;
+    const char* help;
+    qsizetype arguments;
+    void (*run)(const Arguments& args, const QString& password);
+};
+
+const Command Commands[] = {
+    {"make", MakeHelp, 2,
+     [](const Arguments& args, const QString& password) {
+         MakeRiddleFile(args.positional[0], args.positional[1], password);
+     }},
+    {"dump", DumpHelp, 1,
+     [](const Arguments& args, const QString& password) {
+         DumpRiddleFile(args.positional[0], password, stdout);
+     }},
+    {"import", ImportHelp, 2,
+     [](const Arguments& args, const QString& password) {
+         ImportRiddleFile(args.positional[0], args.positional[1], password);
+     }},
+    {"generate", GenerateHelp, 2,
+     [](const Arguments& args, const QString& password) {
+         if (args.password) {
+             throw UsageError("generate takes no --password");
+         }
+         const auto count =
+             static_cast<qint64>(ParseNumber(args.positional[0], "COUNT", MaxGenerated));
+         const quint64 seed = args.seed ? ParseNumber(*args.seed, "the seed", ~quint64{0}) : 1;
+         GenerateRiddleFile(count, args.positional[1], seed, password);
+     }},
+};
+
+int Run(const QString& name, const Arguments& args) {
+    const Command* command =
+        std::find_if(std::begin(Commands), std::end(Commands),
+                     [&](const Command& c) { return name == QLatin1StringView(c.name); });
+    if (command == std::end(Commands)) {
+        throw UsageError("unknown command " + name.toStdString());
     }
+    if (args.help) {
+        return std::fputs(command->help, stdout), 0;
+    }
+    if (args.positional.size() != command->arguments) {
+        throw UsageError("wrong number of arguments for " + name.toStdString() +
+                         "; see quorvane-riddles " + name.toStdString() + " --help");
+    }
+    command->run(args, args.password.value_or(RiddleFile::Password));
     return 0;
 }
 

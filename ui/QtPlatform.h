@@ -1,4 +1,5 @@
-// The message boxes and the process end as the desktop provides them.
+// The desktop's side of the seams: message boxes, the save dialog, the event pump that lets the
+// windows repaint during an export, and ending the process.
 #pragma once
 
 #include "kit/Seams.h"

@@ -1,4 +1,5 @@
-// Colours follow the desktop theme: a dark theme gives the windows a dark surface.
+// Colours follow the desktop theme, also when it changes while a window is open, and text on a
+// surface the program colours itself keeps a colour that reads there.
 #include "ui/WindowAppearance.h"
 
 #include "kit/Files.h"

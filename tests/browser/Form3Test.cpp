@@ -229,10 +229,10 @@ TEST_F(Form3Test, ClickShowsLinesAndDoubleClickRemovesTheSelectedRowUnlessBusy) 
     EXPECT_EQ(Control<QLabel>(*form, "Label3")->text(), u"A\nB\nC"_s);
 
     list->SelectRow(5);
-    form->Pointer().SetMousePointer(Pointer::Busy);
+    form->MousePointerSetting().SetMousePointer(Pointer::Busy);
     form->ListView1_DblClick();
     EXPECT_EQ(form->List().Count(), 30);
-    form->Pointer().SetMousePointer(Pointer::Default);
+    form->MousePointerSetting().SetMousePointer(Pointer::Default);
     form->ListView1_DblClick();
     EXPECT_EQ(form->List().Count(), 29);
     EXPECT_EQ(form->List().Text(5), u"Riddle 6"_s);
