@@ -125,7 +125,7 @@ TEST_F(LifecycleTest, ReopeningWhileTheClosedBrowserStillExportsBuildsANewOne) {
     Control<QPushButton>(*first, "PushButton4")->click();
 
     ASSERT_TRUE(first && browser);
-    EXPECT_EQ(first->Pointer().MousePointer(), Pointer::Default);
+    EXPECT_EQ(first->MousePointerSetting().MousePointer(), Pointer::Default);
     EXPECT_NE(browser.data(), first.data());
     EXPECT_TRUE(browser->isVisible());
     EXPECT_EQ(Control<QLineEdit>(*browser, "Text1")->text(), u"12"_s);  // its opening ran

@@ -127,13 +127,13 @@ TEST_F(Form3Test, StoredHideAnswersDecidesWhatEachLoadShowsAndTheButtonFlipsIt) 
         Display(*form, u"6"_s);
         EXPECT_EQ(AnswerCount(*form), row.shownAtOpening ? 6 : 0);
         std::set<Pointer> duringTheLoad;  // each row reads the setting
-        settings.onRead = [&] { duringTheLoad.insert(form->Pointer().MousePointer()); };
+        settings.onRead = [&] { duringTheLoad.insert(form->MousePointerSetting().MousePointer()); };
         form->PushButton3_Click();
         settings.onRead = nullptr;
         EXPECT_EQ(duringTheLoad, std::set{Pointer::Busy});
         EXPECT_EQ(AnswerCount(*form), row.answersInFullLoad);
         EXPECT_EQ(messages.Places(), row.places);
-        EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
+        EXPECT_EQ(form->MousePointerSetting().MousePointer(), Pointer::Default);
 
         form->PushButton5_Click();
         ExpectAnswersShown(*form, !row.shownAtOpening);
@@ -154,7 +154,7 @@ TEST_F(Form3Test, ReadsThatFailPartWayGiveOneReportPerLoadAndTheNextLoadIsWhole)
         EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton3_Click at line %1"_s.arg(line)})
             << "failing after " << reads << " reads";
         EXPECT_LT(form->List().Count(), 20000);
-        EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
+        EXPECT_EQ(form->MousePointerSetting().MousePointer(), Pointer::Default);
         disk.FailAfter(-1);
         form->PushButton3_Click();
         EXPECT_EQ(messages.errors.size(), 1);
@@ -179,7 +179,7 @@ TEST_F(Form3Test, CountsAreCheckedThenLeftToTheStore) {
     EXPECT_EQ(messages.Places(), QStringList{u"Form3.PushButton1_Click at line 4"_s});
     EXPECT_EQ(form->List().Count(), 0);
     EXPECT_EQ(Total(*form), u"Total Riddle(s): 0"_s);
-    EXPECT_EQ(form->Pointer().MousePointer(), Pointer::Default);
+    EXPECT_EQ(form->MousePointerSetting().MousePointer(), Pointer::Default);
 }
 
 TEST_F(Form3Test, CountBoxIsSavedOnEveryChangeAndRestoredVerbatim) {
