@@ -31,7 +31,7 @@ ResultSnapshot GeneratedList(qint64 rows) {
     connection.Open(RiddleFile::ConnectionString(GeneratedRiddleFile(sample ? 100000 : rows)));
     RecordSet records;
     records.Open(sample ? RandomSelectionQuery(QString::number(Rows)) : AllRiddlesQuery, connection,
-                 RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+                 RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
     ResultList list;
     list.AddColumn(QStringLiteral("Riddles"));
     list.AddColumn(QStringLiteral("Answers"));

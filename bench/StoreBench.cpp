@@ -24,7 +24,8 @@ void OpenConnection(Connection& connection, qint64 riddles) {
 // The first query after opening prepares the store's list of row keys; FirstDraw measures it.
 void WarmUp(Connection& connection) {
     RecordSet records;
-    records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    records.Open(AllRiddles, connection, RecordSet::CursorType::Static,
+                 RecordSet::LockType::ReadOnly);
     benchmark::DoNotOptimize(records.RecordCount());
 }
 
@@ -49,7 +50,8 @@ void FirstDraw(benchmark::State& state) {
         Connection connection;
         OpenConnection(connection, state.range(0));
         RecordSet records;
-        records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        records.Open(AllRiddles, connection, RecordSet::CursorType::Static,
+                     RecordSet::LockType::ReadOnly);
         records.Move(records.RecordCount() / 2);
         ReadCurrentRow(records);
     }
@@ -61,7 +63,8 @@ void Top(benchmark::State& state) {
     WarmUp(connection);
     for (auto _ : state) {
         RecordSet records;
-        records.Open(Top50, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        records.Open(Top50, connection, RecordSet::CursorType::Static,
+                     RecordSet::LockType::ReadOnly);
         while (!records.Eof()) {
             ReadCurrentRow(records);
             records.MoveNext();
@@ -77,8 +80,8 @@ void Draw(benchmark::State& state) {
     std::mt19937_64 random(7);
     for (auto _ : state) {
         RecordSet records;
-        records.CursorLocation = RecordSet::ClientCursor;
-        records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        records.Open(AllRiddles, connection, RecordSet::CursorType::Static,
+                     RecordSet::LockType::ReadOnly);
         const qint64 count = records.RecordCount();
         records.Move(std::uniform_int_distribution<qint64>(0, count - 1)(random));
         ReadCurrentRow(records);
@@ -107,7 +110,8 @@ void ReadAll(benchmark::State& state) {
     OpenConnection(connection, state.range(0));
     for (auto _ : state) {
         RecordSet records;
-        records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        records.Open(AllRiddles, connection, RecordSet::CursorType::Static,
+                     RecordSet::LockType::ReadOnly);
         while (!records.Eof()) {
             ReadCurrentRow(records);
             records.MoveNext();

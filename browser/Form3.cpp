@@ -148,7 +148,7 @@ void Form3::PushButton1_Click() {
     RecordSet records;
     const bool opened = trap.Step(4, [&] {
         records.Open(RandomSelectionQuery(count), services_.RiddleConnection(),
-                     RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+                     RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
     });
     trap.Step(5, [&] { list_.Clear(); });
     if (opened) {
@@ -172,8 +172,8 @@ void Form3::PushButton3_Click() {
     trap.Step(2, [&] { pointer_.SetMousePointer(Pointer::Busy); });
     RecordSet records;
     const bool opened = trap.Step(3, [&] {
-        records.Open(AllRiddlesQuery, services_.RiddleConnection(), RecordSet::StaticCursor,
-                     RecordSet::ReadOnlyLock);
+        records.Open(AllRiddlesQuery, services_.RiddleConnection(), RecordSet::CursorType::Static,
+                     RecordSet::LockType::ReadOnly);
     });
     trap.Step(4, [&] { list_.Clear(); });
     if (opened) {

@@ -13,8 +13,8 @@
 QString LoadRandomRiddle(Connection& connection, RandomSource& random, PointerSetting& pointer) {
     const BusyPointer busy(pointer);
     RecordSet records;
-    records.CursorLocation = RecordSet::ClientCursor;
-    records.Open(AllRiddlesQuery, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    records.Open(AllRiddlesQuery, connection, RecordSet::CursorType::Static,
+                 RecordSet::LockType::ReadOnly);
     QString record;
     if (!records.Eof()) {
         const auto count = static_cast<qint32>(records.RecordCount());

@@ -5,14 +5,9 @@
 #include "store/QueryText.h"
 #include "store/StoreError.h"
 
-void RecordSet::Open(const QString& sql, Connection& connection, int cursorType, int lockType) {
+void RecordSet::Open(const QString& sql, Connection& connection, CursorType, LockType) {
     if (table_) {
         throw StoreError(QStringLiteral("The record set is already open."));
-    }
-    if (cursorType != StaticCursor || lockType != ReadOnlyLock) {
-        throw StoreError(
-            QStringLiteral("The riddle file is read with static, read-only cursors "
-                           "only (cursor type 3, lock type 1)."));
     }
     const RiddleQuery query = ParseRiddleQuery(sql);
     table_ = connection.Table();

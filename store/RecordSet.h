@@ -19,17 +19,14 @@ struct Field {
 
 class RecordSet final {
 public:
-    static constexpr int ClientCursor = 3;
-    static constexpr int StaticCursor = 3;
-    static constexpr int ReadOnlyLock = 1;
+    // The one kind of cursor and lock the riddle file is read with; every cursor here can count
+    // its rows and move by any number, wherever it lives.
+    enum class CursorType { Static = 3 };
+    enum class LockType { ReadOnly = 1 };
 
-    // Kept for the callers that ask for a client-side cursor; every cursor here can count its
-    // rows and move by any number, so the location changes nothing.
-    int CursorLocation = 2;
-
-    // Runs one of the two riddle queries; throws StoreError for any other text, for a cursor
-    // other than static and read-only, or when the connection is closed.
-    void Open(const QString& sql, Connection& connection, int cursorType, int lockType);
+    // Runs one of the two riddle queries; throws StoreError for any other text, or when the
+    // connection is closed.
+    void Open(const QString& sql, Connection& connection, CursorType cursor, LockType lock);
     int State() const;
     bool IsOpen() const { return State() != 0; }
     void Close();

@@ -29,7 +29,7 @@ QString Sample(const char* name) {
 }
 
 struct StoreOutcome {
-    QString report;  // empty when every row was read
+    QString report;       // empty when every row was read
     QStringList riddles;  // of a read without a report
 };
 
@@ -39,8 +39,8 @@ StoreOutcome ReadThroughStore(const QString& path) {
         Connection connection({}, QStringLiteral(LEGACY_READER));
         connection.Open(RiddleFile::ConnectionString(path));
         RecordSet records;
-        records.Open(u"select * from tblRiddles"_s, connection, RecordSet::StaticCursor,
-                     RecordSet::ReadOnlyLock);
+        records.Open(u"select * from tblRiddles"_s, connection, RecordSet::CursorType::Static,
+                     RecordSet::LockType::ReadOnly);
         for (; !records.Eof(); records.MoveNext()) {
             outcome.riddles.push_back(records.Fields(1).Value.toString());
         }
@@ -73,7 +73,9 @@ TEST(BrokenFileTable, StoreGivesTheFilesOutcome) {
         {"CutInHalf", Damaged, 0, {}},
         {"SwappedPages", Damaged, 0, {}},
         {"NoTable", NoTable, 0, {}},
-        {"TwoColumns", "The table tblRiddles in %1 needs three columns: id, riddle and answer.", 0,
+        {"TwoColumns",
+         "The table tblRiddles in %1 needs three columns: id, riddle and answer.",
+         0,
          {}},
         {"NullTexts", nullptr, 2, QString()},
         {"MegabyteRiddle", nullptr, 1, QString(1 << 20, u'x')},
@@ -90,9 +92,10 @@ TEST(BrokenFileTable, StoreGivesTheFilesOutcome) {
                 QFile::copy(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/store/") + name, path));
         }
         const StoreOutcome store = ReadThroughStore(path);
-        EXPECT_EQ(store.report, file.report == nullptr ? QString()
-                                                       : QString::fromUtf8(file.report)
-                                                             .arg(QDir::toNativeSeparators(path)));
+        EXPECT_EQ(store.report,
+                  file.report == nullptr
+                      ? QString()
+                      : QString::fromUtf8(file.report).arg(QDir::toNativeSeparators(path)));
         EXPECT_EQ(store.riddles.size(), file.rows);
         EXPECT_TRUE(store.riddles.value(0) == file.firstRiddle);  // a megabyte prints badly
     }
@@ -129,10 +132,12 @@ QByteArray DamagedCopy(const QByteArray& whole, int variant, std::mt19937& rando
 // A damaged copy is read whole, read with some texts changed (the format has no checksums to
 // tell), or refused with one of the reports a broken file gets; never another failure.
 TEST(DamagedLegacyTest, EveryDamagedCopyGivesRowsOrABrokenFilesReport) {
-    const QStringList brokenFileReports = {
-        u" is damaged."_s,          u" has no table tblRiddles."_s,
-        u"fewer than three columns"_s, u"it is not a riddle file"_s,
-        u"which this program cannot read"_s, u"its password is not the program's"_s};
+    const QStringList brokenFileReports = {u" is damaged."_s,
+                                           u" has no table tblRiddles."_s,
+                                           u"fewer than three columns"_s,
+                                           u"it is not a riddle file"_s,
+                                           u"which this program cannot read"_s,
+                                           u"its password is not the program's"_s};
     TestFolder folder;
     std::mt19937 random(2026);
     std::map<std::string, int> outcomes;
@@ -147,10 +152,9 @@ TEST(DamagedLegacyTest, EveryDamagedCopyGivesRowsOrABrokenFilesReport) {
                 folder.WriteBytes(u"damaged.mdb"_s, DamagedCopy(whole, variant, random));
             const StoreOutcome damaged = ReadThroughStore(path);
             if (!damaged.report.isEmpty()) {
-                EXPECT_TRUE(std::any_of(brokenFileReports.begin(), brokenFileReports.end(),
-                                        [&](const QString& kind) {
-                                            return damaged.report.contains(kind);
-                                        }))
+                EXPECT_TRUE(
+                    std::any_of(brokenFileReports.begin(), brokenFileReports.end(),
+                                [&](const QString& kind) { return damaged.report.contains(kind); }))
                     << damaged.report.toStdString();
                 ++outcomes["reported"];
             } else {

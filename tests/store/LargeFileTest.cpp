@@ -56,7 +56,7 @@ protected:
         connection.Open(RiddleFile::ConnectionString(path));
     }
     void OpenQuery(RecordSet& records, const QString& sql = AllRiddles) {
-        records.Open(sql, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        records.Open(sql, connection, RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
     }
     // The ids of the rows from the current one on, at most `most`, checking their texts.
     static std::vector<qint64> Ids(RecordSet& records, int most = -1) {
@@ -186,7 +186,7 @@ std::map<qint64, int> DrawCounts(Connection& connection, int draws) {
     for (int i = 0; i < draws; ++i) {
         RecordSet records;
         records.Open(u"select top 1 * from tblRiddles ORDER BY Rnd([id])"_s, connection,
-                     RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+                     RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
         ++drawn[records.Fields(0).Value.toLongLong()];
     }
     return drawn;
@@ -203,7 +203,8 @@ TEST(FileFormatTest, EarlierToolsFilesAreReadAndDrawnRight) {
     Connection connection;
     connection.Open(RiddleFile::ConnectionString(old));
     RecordSet records;
-    records.Open(AllRiddles, connection, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+    records.Open(AllRiddles, connection, RecordSet::CursorType::Static,
+                 RecordSet::LockType::ReadOnly);
     qint64 read = 0;
     for (; !records.Eof(); records.MoveNext()) {
         ASSERT_EQ(records.Fields(0).Value.toLongLong(), ++read * 2);

@@ -66,5 +66,4 @@ TEST(QueryTextTest, TheTwoFormsAreReadAndEveryOtherTextIsRefused) {
     }
 }
 
-
 }  // namespace

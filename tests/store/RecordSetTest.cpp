@@ -31,7 +31,7 @@ class RecordSetTest : public testing::Test {
 protected:
     void Open(const QString& path) { connection.Open(RiddleFile::ConnectionString(path)); }
     static void OpenQuery(RecordSet& records, Connection& on, const QString& sql) {
-        records.Open(sql, on, RecordSet::StaticCursor, RecordSet::ReadOnlyLock);
+        records.Open(sql, on, RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
     }
     static Rows Read(Connection& on, const QString& sql) {
         RecordSet records;
@@ -75,7 +75,6 @@ TEST_F(RecordSetTest, CountAndMoveReachTheRowAtThatPositionAndQueriesNeverChange
     EXPECT_EQ(Read(AllRiddles).size(), 20u);
     EXPECT_EQ(Read(Top(10)).size(), 10u);
     RecordSet records;
-    records.CursorLocation = RecordSet::ClientCursor;
     OpenQuery(records, connection, AllRiddles);
     records.MoveNext();
     EXPECT_EQ(records.RecordCount(), 20);
@@ -153,7 +152,6 @@ TEST_F(RecordSetTest, ClosedConnectionAndRefusedQueriesLeaveTheRecordSetClosed) 
     EXPECT_EQ(records.State(), 0);
     Open(folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(3)));
     EXPECT_THROW(OpenQuery(records, connection, Top(0)), StoreError);
-    EXPECT_THROW(records.Open(AllRiddles, connection, 1, 3), StoreError);
     EXPECT_EQ(records.State(), 0);
     EXPECT_THROW(Open(folder.Path(u"r.mdb"_s)), StoreError);  // already open
 }
