@@ -13,6 +13,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
+#include <stdexcept>
+
 Form1::Form1(Services services)
     : services_(std::move(services)),
       pointer_(*this),
@@ -66,15 +68,20 @@ void Form1::Form_Load() {
         return;
     }
     trap.Step(7, [&] { riddleConnection_ = std::make_unique<Connection>(); });
-    if (!riddleConnection_) {
-        return;
-    }
+    // Each step that needs the connection reports its own failure when it was never made, and
+    // start-up goes on, as after any failed step.
+    const auto connection = [this]() -> Connection& {
+        if (!riddleConnection_) {
+            throw std::runtime_error("The connection to the riddle file was never made.");
+        }
+        return *riddleConnection_;
+    };
     trap.Step(8, [&] {
-        if (riddleConnection_->IsOpen()) {
-            riddleConnection_->Close();
+        if (connection().IsOpen()) {
+            connection().Close();
         }
     });
-    trap.Step(9, [&] { riddleConnection_->Open(RiddleFile::ConnectionString(riddleFile)); });
+    trap.Step(9, [&] { connection().Open(RiddleFile::ConnectionString(riddleFile)); });
 }
 
 void Form1::Form_Unload() {
