@@ -11,6 +11,10 @@
 class RecordSet;
 class ResultList;
 
+// The count box's setting, and the count it shows while there is none.
+inline const QString CountKey = QStringLiteral("Text1");
+inline const QString DefaultCount = QStringLiteral("50");
+
 // The message to show when the count may not go to the store, checked in the order: empty,
 // not a number, one million or more. Nothing when it may go as typed.
 std::optional<QString> CountProblem(const QString& countText);

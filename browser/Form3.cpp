@@ -177,25 +177,13 @@ void Form3::PushButton3_Click() {
     });
     trap.Step(4, [&] { list_.Clear(); });
     if (opened) {
-        // The setting is read for every row, from the store's copy taken in once here; a value
-        // that is no number is reported once, and the rest of this load brings no answers.
-        // The same text reads as the same number, so it is only read again when it changes.
-        bool settingReadable = true;
-        QString lastText;
-        double hidden = 1;
-        const auto rowGetsItsAnswer = [&] {
-            settingReadable = settingReadable && trap.Step(5, [&] {
-                if (const QString text = GetSetting(HideAnswersKey, QStringLiteral("0"));
-                    lastText.isNull() || text != lastText) {
-                    hidden = SettingAsNumber(HideAnswersKey, text);
-                    lastText = text;
-                }
-            });
-            return settingReadable && hidden == 0;
-        };
+        RowAnswerSetting setting;  // read for every row, from the store's copy taken in here
         trap.Step(5, [&] {
             services_.settings.Refresh();
-            AddRiddleRows(records, list_, rowGetsItsAnswer);
+            AddRiddleRows(records, list_, [&] {
+                return setting.AnswerShown(
+                    trap, 5, [&] { return GetSetting(HideAnswersKey, QStringLiteral("0")); });
+            });
         });
     }
     trap.Step(6, [&] {
