@@ -49,6 +49,8 @@ TEST(QueryTextTest, TheTwoFormsAreReadAndEveryOtherTextIsRefused) {
         {"TopWithoutOrder", u"select top 5 * from tblRiddles"_s, 0, Unknown},
         {"OtherTable", u"select * from sqlite_master"_s, 0, Unknown},
         {"Columns", u"select riddle from tblRiddles"_s, 0, Unknown},
+        {"AllThenMore", u"select * from tblRiddles where id = 1"_s, 0, Unknown},
+        {"AllOfAnotherTable", u"select * from tblRiddlesOld"_s, 0, Unknown},
         {"Empty", u""_s, 0, Unknown},
         {"Delete", u"delete from tblRiddles"_s, 0, Unknown},
     };
