@@ -1,4 +1,5 @@
-// make, dump and generate: riddle files to and from text, and large synthetic ones.
+// make, dump, import and generate: riddle files from text and back, from Access files, and large
+// synthetic ones, each written through the store's writer and replaced whole.
 #include "tools/RiddleCommands.h"
 
 #include "kit/ReplaceFile.h"

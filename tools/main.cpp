@@ -1,4 +1,4 @@
-// quorvane-riddles: makes, dumps and generates the riddle files the program reads.
+// quorvane-riddles: makes, dumps, imports and generates the riddle files the program reads.
 #include "store/RiddleFile.h"
 #include "tools/RiddleCommands.h"
 

@@ -1,4 +1,5 @@
-// Message boxes with the application title, the save dialog, and ending the process.
+// Message boxes with the application title, the save dialog, each belonging to the window it is
+// shown for, the event pump, and ending the process.
 #include "ui/QtPlatform.h"
 
 #include "kit/ApplicationTitle.h"
