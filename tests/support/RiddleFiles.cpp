@@ -1,9 +1,8 @@
-// Test riddle files are made with the same writer as the riddle tool's.
+// Test riddle files are made with the store's own writer, as the riddle tool makes its files.
 #include "tests/support/RiddleFiles.h"
 
 #include "store/RiddleFile.h"
 #include "store/RiddleFileWriter.h"
-#include "tools/RiddleCommands.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -22,12 +21,12 @@ TestFolder::TestFolder() {
 QString TestFolder::MakeRiddleFile(const QString& name, const std::vector<RiddleRecord>& rows,
                                    const QString& password) const {
     const QString path = Path(name);
-    WriteRiddleFile(path, password.isEmpty() ? RiddleFile::Password : password,
-                    [&](RiddleFileWriter& writer) {
-                        for (const RiddleRecord& row : rows) {
-                            writer.Add(row);
-                        }
-                    });
+    QFile::remove(path);  // the writer starts only where there is no file
+    RiddleFileWriter writer(path, password.isEmpty() ? RiddleFile::Password : password);
+    for (const RiddleRecord& row : rows) {
+        writer.Add(row);
+    }
+    writer.Finish();
     return path;
 }
 
