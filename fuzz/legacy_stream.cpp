@@ -1,8 +1,8 @@
 // The legacy reader's row stream as the program receives it: whole rows or the "damaged" report,
 // and rows written back in the same framing read back the same.
 #include "fuzz/Fuzz.h"
-#include "store/LegacyFile.h"
 #include "store/StoreError.h"
+#include "store/legacy/LegacyFile.h"
 
 #include <QtEndian>
 

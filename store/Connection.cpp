@@ -3,10 +3,10 @@
 
 #include "store/ConnectionString.h"
 #include "store/DatabaseHeader.h"
-#include "store/LegacyFile.h"
-#include "store/LegacyTable.h"
-#include "store/RiddleTable.h"
 #include "store/StoreError.h"
+#include "store/legacy/LegacyFile.h"
+#include "store/legacy/LegacyTable.h"
+#include "store/sqlcipher/RiddleTable.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "kit/ReplaceFile.h"
 #include "store/Connection.h"
 #include "store/RiddleFile.h"
-#include "store/RiddleFileWriter.h"
+#include "store/sqlcipher/RiddleFileWriter.h"
 #include "tools/RiddleGenerator.h"
 #include "tools/RiddleTsv.h"
 

@@ -2,10 +2,10 @@
 // rows that load). Damaged copies of the Access samples give one or the other, and never crash or
 // stall; readers that fail, die, stall or stop part-way give the damaged report.
 #include "store/Connection.h"
-#include "store/LegacyFile.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
 #include "store/StoreError.h"
+#include "store/legacy/LegacyFile.h"
 #include "tests/support/RiddleFiles.h"
 
 #include <QDir>

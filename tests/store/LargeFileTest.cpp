@@ -3,8 +3,8 @@
 #include "store/Connection.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
-#include "store/SqlCipher.h"
 #include "store/StoreError.h"
+#include "store/sqlcipher/SqlCipher.h"
 #include "tests/support/RiddleFiles.h"
 
 #include <QFile>
@@ -121,7 +121,7 @@ TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
 
 // Whatever someone stores with a stock SQLCipher reaches the caller as stored, through the rows
 // a helper thread packs and through a large random selection's packed rows alike.
-TEST_P(LargeFileTest, NumbersAndBlobsComeThroughPackedRowsAsStored) {
+TEST_P(LargeFileTest, NumbersAndBlobsComeThroughOnePassRowsAsStored) {
     connection.Close();
     Edit(path, RiddleFile::PageSize,
          "UPDATE tblRiddles SET riddle = 2.5, answer = x'00ff41' WHERE id IN (3, 20000, 39999);"

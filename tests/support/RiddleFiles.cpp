@@ -2,7 +2,7 @@
 #include "tests/support/RiddleFiles.h"
 
 #include "store/RiddleFile.h"
-#include "store/RiddleFileWriter.h"
+#include "store/sqlcipher/RiddleFileWriter.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 // The riddle tool as a user runs it: round trips, and the errors it stops with.
 #include "store/RiddleFile.h"
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 #include "tests/support/RiddleFiles.h"
 
 #include <QDir>

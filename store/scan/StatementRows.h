@@ -1,11 +1,11 @@
-// Reading a row from a statement, as values or packed into bytes. Packed rows: each field a type
-// byte, then eight bytes for a number, or a four-byte length and the bytes for a text or blob.
-// Packing copies what SQLite holds without turning text into QString, so a thread can pack rows
-// cheaply and leave the unpacking to another.
+// Taking rows out of a statement: as values at once, or packed into bytes. Packed, each field is
+// a type byte, then eight bytes for a number, or a four-byte length and the bytes for a text or
+// blob. Packing copies what SQLite holds without turning text into QString, so a thread can pack
+// rows cheaply and leave the unpacking to another.
 #pragma once
 
 #include "store/RiddleSource.h"
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include <QByteArray>
 

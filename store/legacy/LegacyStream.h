@@ -1,5 +1,5 @@
-// What the reader of Access files (store/reader) and the program agree on: the table it reads,
-// the stream it writes and the statuses it ends with. Plain C++, as the reader links no Qt.
+// What the reader of Access files (store/legacy/reader) and the program agree on: the table it
+// reads, the stream it writes and the statuses it ends with. Plain C++, as the reader links no Qt.
 #pragma once
 
 #include <cstddef>

@@ -1,9 +1,9 @@
 // A row is turned back into values only when it is asked for.
-#include "store/PackedRows.h"
+#include "store/scan/OnePassRows.h"
 
 #include "store/RiddleFile.h"
-#include "store/RowPacking.h"
 #include "store/StoreError.h"
+#include "store/scan/StatementRows.h"
 
 #include <algorithm>
 
@@ -13,8 +13,8 @@ constexpr qsizetype BlockSize = 4 << 20;
 
 }  // namespace
 
-PackedRows::PackedRows(const RowKeys& all, std::shared_ptr<const RowKeys> selected,
-                       sqlcipher::Database& db)
+OnePassRows::OnePassRows(const RowKeys& all, std::shared_ptr<const RowKeys> selected,
+                         sqlcipher::Database& db)
     : selected_(std::move(selected)), path_(db.Path()), places_(selected_->size(), 0) {
     // Where in the selection each of the table's keys stands, if it does.
     std::vector<qint64> placeOf(all.size(), -1);
@@ -44,7 +44,7 @@ PackedRows::PackedRows(const RowKeys& all, std::shared_ptr<const RowKeys> select
     }
 }
 
-void PackedRows::Pack(const sqlcipher::Statement& row, qint64 position) {
+void OnePassRows::Pack(const sqlcipher::Statement& row, qint64 position) {
     if (blocks_.empty() || blocks_.back().size() >= BlockSize) {
         blocks_.emplace_back().reserve(BlockSize + 4096);
     }
@@ -54,7 +54,7 @@ void PackedRows::Pack(const sqlcipher::Statement& row, qint64 position) {
     PackRow(row, 1, block);
 }
 
-RiddleRow PackedRows::At(qint64 position) {
+RiddleRow OnePassRows::At(qint64 position) {
     const quint64 place = places_.at(static_cast<size_t>(position));
     if (place == 0) {
         throw RowGone((*selected_)[static_cast<size_t>(position)], path_);

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "store/RiddleSource.h"
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include <QByteArray>
 

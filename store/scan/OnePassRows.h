@@ -4,15 +4,15 @@
 #pragma once
 
 #include "store/RiddleSource.h"
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include <QByteArray>
 
-class PackedRows final : public KeyedRows {
+class OnePassRows final : public KeyedRows {
 public:
     // `all` are the table's keys in order, `selected` some of them in any order.
-    PackedRows(const RowKeys& all, std::shared_ptr<const RowKeys> selected,
-               sqlcipher::Database& db);
+    OnePassRows(const RowKeys& all, std::shared_ptr<const RowKeys> selected,
+                sqlcipher::Database& db);
 
     RiddleRow At(qint64 position) override;
 

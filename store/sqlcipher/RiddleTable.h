@@ -2,7 +2,7 @@
 #pragma once
 
 #include "store/RiddleSource.h"
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include <QVariant>
 

@@ -1,9 +1,9 @@
 // Most full reads are cut short after a row or two (the quiz asks for the first row, then the
 // count), so the helper thread is only started once the first rows have been handed out.
-#include "store/ChunkedScan.h"
+#include "store/scan/ChunkedScan.h"
 
 #include "store/RiddleFile.h"
-#include "store/RowPacking.h"
+#include "store/scan/StatementRows.h"
 
 #include <malloc.h>
 

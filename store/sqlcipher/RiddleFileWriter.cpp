@@ -1,9 +1,9 @@
 // Riddle files in our format: written in one transaction without a journal, since a file that
 // fails half-way is thrown away whole, and indexed once after the rows.
-#include "store/RiddleFileWriter.h"
+#include "store/sqlcipher/RiddleFileWriter.h"
 
 #include "store/RiddleFile.h"
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include <stdexcept>
 

@@ -1,5 +1,5 @@
-// Reading a statement's row as values, or packed into bytes and back.
-#include "store/RowPacking.h"
+// Taking rows out of a statement as values, or packed into bytes that are unpacked later.
+#include "store/scan/StatementRows.h"
 
 #include <QVarLengthArray>
 

@@ -1,10 +1,10 @@
-// Reading Access files through the reader's stream (store/LegacyStream.h). A stream that breaks
-// its rules, or is cut short, means a damaged file.
-#include "store/LegacyFile.h"
+// Reading Access files through the reader's stream (store/legacy/LegacyStream.h). A stream that
+// breaks its rules, or is cut short, means a damaged file.
+#include "store/legacy/LegacyFile.h"
 
-#include "store/LegacyStream.h"
 #include "store/RiddleFile.h"
 #include "store/StoreError.h"
+#include "store/legacy/LegacyStream.h"
 
 #include <QDir>
 #include <QFileInfo>

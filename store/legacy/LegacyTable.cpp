@@ -1,8 +1,8 @@
 // Rows of an Access file in memory, in the file's order; a key is a row's position.
-#include "store/LegacyTable.h"
+#include "store/legacy/LegacyTable.h"
 
-#include "store/LegacyFile.h"
 #include "store/StoreError.h"
+#include "store/legacy/LegacyFile.h"
 
 #include <numeric>
 

@@ -1,19 +1,19 @@
 // Reading tblRiddles under SQLCipher, where every page read is decrypted: scans happen once,
 // and everything positional is answered by lookups on the row key.
-#include "store/RiddleTable.h"
+#include "store/sqlcipher/RiddleTable.h"
 
-#include "store/ChunkedScan.h"
-#include "store/PackedRows.h"
 #include "store/RiddleFile.h"
-#include "store/RowPacking.h"
 #include "store/StoreError.h"
+#include "store/scan/HelpedScan.h"
+#include "store/scan/LookedUpRows.h"
+#include "store/scan/OnePassRows.h"
+#include "store/scan/StatementRows.h"
+#include "store/scan/StatementScan.h"
 
 #include <QDir>
 
 #include <algorithm>
-#include <exception>
 #include <numeric>
-#include <variant>
 
 namespace {
 
@@ -141,47 +141,15 @@ std::shared_ptr<const RowKeys> RiddleTable::ReadKeys() {
     return keys;
 }
 
-namespace {
-
-// The rows of a small selection, looked up together in one read transaction: each lookup on its
-// own would lock the file and check its journal again. A row that is gone is reported when it is
-// asked for, as it would be if it were looked up then.
-class FetchedRows final : public KeyedRows {
-public:
-    FetchedRows(RiddleTable& table, sqlcipher::Database& db, const RowKeys& keys) {
-        const sqlcipher::ReadTransaction reading(db);
-        rows_.reserve(keys.size());
-        for (const qint64 key : keys) {
-            try {
-                rows_.emplace_back(table.Row(key));
-            } catch (const StoreError&) {
-                rows_.emplace_back(std::current_exception());
-            }
-        }
-    }
-    RiddleRow At(qint64 position) override {
-        auto& row = rows_.at(static_cast<size_t>(position));
-        if (const auto* failure = std::get_if<std::exception_ptr>(&row)) {
-            std::rethrow_exception(*failure);
-        }
-        return std::get<RiddleRow>(row);
-    }
-
-private:
-    std::vector<std::variant<RiddleRow, std::exception_ptr>> rows_;
-};
-
-}  // namespace
-
 std::unique_ptr<KeyedRows> RiddleTable::RowsOf(std::shared_ptr<const RowKeys> keys) {
     // A lookup decrypts about one page, a pass over the table every page once: past a
     // sixteenth of the table the pass is cheaper.
     constexpr size_t FewestForAPass = 4096;
     const std::shared_ptr<const RowKeys> all = Keys();
     if (keys->size() < FewestForAPass || keys->size() * 16 < all->size()) {
-        return std::make_unique<FetchedRows>(*this, *db_, *keys);
+        return std::make_unique<LookedUpRows>(*this, *db_, *keys);
     }
-    return std::make_unique<PackedRows>(*all, std::move(keys), *db_);
+    return std::make_unique<OnePassRows>(*all, std::move(keys), *db_);
 }
 
 std::shared_ptr<const RowKeys> RiddleTable::RandomKeys(int count) {
@@ -200,43 +168,6 @@ RiddleRow RiddleTable::Row(qint64 key) {
     lookup_.Reset();
     return row;
 }
-
-namespace {
-
-class StatementScan final : public RiddleScan {
-public:
-    explicit StatementScan(sqlcipher::Statement statement) : statement_(std::move(statement)) {}
-    bool Next(RiddleRow& row) override {
-        if (!statement_.Step()) {
-            return false;
-        }
-        ReadRow(statement_, row);
-        return true;
-    }
-
-private:
-    sqlcipher::Statement statement_;
-};
-
-// Lends the helper connection to one chunked scan at a time.
-class HelpedScan final : public RiddleScan {
-public:
-    HelpedScan(sqlcipher::Database& db, sqlcipher::Database& helperDb, sqlcipher::Statement& start,
-               bool& busy)
-        : scan_(db, helperDb, start), busy_(busy) {
-        busy_ = true;
-    }
-    ~HelpedScan() override { busy_ = false; }
-    HelpedScan(const HelpedScan&) = delete;
-    HelpedScan& operator=(const HelpedScan&) = delete;
-    bool Next(RiddleRow& row) override { return scan_.Next(row); }
-
-private:
-    ChunkedScan scan_;
-    bool& busy_;
-};
-
-}  // namespace
 
 std::unique_ptr<RiddleScan> RiddleTable::ScanAll() {
     if (!helperDb_ || helperBusy_) {  // a scan inside another one reads on its own

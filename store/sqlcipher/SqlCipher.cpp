@@ -1,5 +1,5 @@
 // Owning wrappers over SQLCipher handles; every failure becomes a StoreError that names the file.
-#include "store/SqlCipher.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include "store/StoreError.h"
 

@@ -3,10 +3,10 @@
 // process, where a damaged file could crash it.
 //
 // Usage: quorvane-legacy-reader FILE
-// Output: the stream store/LegacyStream.h describes. A failure prints one line on standard error
-// and ends with the status that names it.
-#include "store/LegacyStream.h"
+// Output: the stream store/legacy/LegacyStream.h describes. A failure prints one line on standard
+// error and ends with the status that names it.
 #include "store/RiddleSchema.h"
+#include "store/legacy/LegacyStream.h"
 
 // glib first: mdbtools.h wraps what it includes in extern "C", which C++ parts of glib refuse.
 #include <glib.h>
