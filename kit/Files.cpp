@@ -2,16 +2,14 @@
 // regular file whole, which throws when the file cannot be read so.
 #include "kit/Files.h"
 
+#include "kit/FileSystem.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <stdexcept>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 Files::Files(QString programFolder) : programFolder_(std::move(programFolder)) {
     while (programFolder_.size() > 1 && programFolder_.endsWith(u'/')) {
@@ -38,20 +36,20 @@ QByteArray ReadSmallFile(const QString& path, qint64 limit) {
             QStringLiteral("%1 cannot be read: %2").arg(path, why).toStdString());
     };
     // Opened without waiting, so a FIFO cannot block; what it is decides before any read.
-    const int handle =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int handle = FileSystem::OpenToRead(path);
     if (handle < 0) {
         throw refuse(qt_error_string(errno));
     }
     QFile file;
     file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    struct stat kind {};
-    if (::fstat(handle, &kind) != 0 || !S_ISREG(kind.st_mode)) {
+    FileStatus kind;
+    if (FileSystem::StatusOf(handle, kind) != 0 || !kind.regular) {
         throw refuse(QStringLiteral("it is not a regular file."));
     }
     // Read one byte past the limit, since the file may have grown since it was looked at.
-    QByteArray bytes = kind.st_size > limit ? QByteArray() : file.read(limit + 1);
-    if (kind.st_size > limit || bytes.size() > limit) {
+    const qint64 size = kind.identity.size;
+    QByteArray bytes = size > limit ? QByteArray() : file.read(limit + 1);
+    if (size > limit || bytes.size() > limit) {
         throw refuse(QStringLiteral("it is larger than %1 bytes.").arg(limit));
     }
     if (file.error() != QFileDevice::NoError) {

@@ -3,6 +3,8 @@
 // and it hands out no path, which SQLite needs to build a riddle file.
 #include "kit/ReplaceFile.h"
 
+#include "kit/FileSystem.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -10,19 +12,11 @@
 #include <cerrno>
 #include <stdexcept>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 [[noreturn]] void Fail(const QString& path, const QString& reason) {
     throw std::runtime_error(
         QStringLiteral("The file %1 could not be written: %2").arg(path, reason).toStdString());
-}
-
-QByteArray Native(const QString& path) {
-    return QFile::encodeName(path);
 }
 
 QString ThroughLinks(const QString& path) {
@@ -44,9 +38,7 @@ public:
         for (int attempt = 0; attempt < Attempts && handle_ < 0; ++attempt) {
             path_ = QStringLiteral("%1.%2").arg(
                 target, QString::number(QRandomGenerator::global()->generate() & 0xffffff, 36));
-            // As a new file would be made: 0666 less the umask.
-            handle_ =
-                ::open(Native(path_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            handle_ = FileSystem::CreateNew(path_);
             if (handle_ < 0 && errno != EEXIST) {
                 break;
             }
@@ -54,18 +46,15 @@ public:
         if (handle_ < 0) {
             Fail(shownPath_, qt_error_string(errno));
         }
-        // A file that replaces another keeps its permissions, where the file system lets it.
-        struct stat old {};
-        if (::stat(Native(target_).constData(), &old) == 0) {
-            (void)::fchmod(handle_, old.st_mode & 07777);
-        }
+        // A file that replaces another keeps its permissions.
+        FileSystem::CopyPermissions(target_, handle_);
     }
     ~PendingFile() {
         if (handle_ >= 0) {
-            ::close(handle_);
+            FileSystem::Close(handle_);
         }
         if (!placed_) {
-            ::unlink(Native(path_).constData());
+            FileSystem::Remove(path_);
         }
     }
     PendingFile(const PendingFile&) = delete;
@@ -79,19 +68,14 @@ public:
         if (calls.sync(handle_) != 0) {
             Fail(shownPath_, qt_error_string(errno));
         }
-        const int closed = ::close(handle_);
+        const int closed = FileSystem::Close(handle_);
         handle_ = -1;
-        if (closed != 0 || ::rename(Native(path_).constData(), Native(target_).constData()) != 0) {
+        if (closed != 0 || FileSystem::Rename(path_, target_) != 0) {
             Fail(shownPath_, qt_error_string(errno));
         }
         placed_ = true;
         // The rename reaches the disk with the folder; the file is whole either way.
-        const QByteArray folder = QFile::encodeName(QFileInfo(target_).absolutePath());
-        if (const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            handle >= 0) {
-            (void)::fsync(handle);
-            ::close(handle);
-        }
+        FileSystem::SyncFolder(QFileInfo(target_).absolutePath());
     }
 
 private:
@@ -105,11 +89,11 @@ private:
 }  // namespace
 
 qint64 FileCalls::SystemWrite(int handle, const char* data, qint64 size) {
-    return ::write(handle, data, static_cast<size_t>(size));
+    return FileSystem::Write(handle, data, size);
 }
 
 int FileCalls::SystemSync(int handle) {
-    return ::fsync(handle);
+    return FileSystem::Sync(handle);
 }
 
 void ReplaceFileWith(const QString& path,
@@ -118,9 +102,9 @@ void ReplaceFileWith(const QString& path,
     // Opening a FIFO could block, and renaming over a device or socket would replace it. A path
     // that cannot be looked at (links in a loop, a folder that may not be searched) is refused
     // too; only a missing file is made anew.
-    struct stat target {};
-    if (::stat(Native(path).constData(), &target) == 0) {
-        if (!S_ISREG(target.st_mode)) {
+    FileStatus target;
+    if (FileSystem::StatusOf(path, target) == 0) {
+        if (!target.regular) {
             Fail(path, QStringLiteral("it is not a regular file, so it was left as it was."));
         }
     } else if (errno != ENOENT) {

@@ -6,6 +6,7 @@
 // write changes its one line and replaces the file as text exports do.
 #include "kit/Settings.h"
 
+#include "kit/FileSystem.h"
 #include "kit/Files.h"
 #include "kit/IniText.h"
 #include "kit/NumberText.h"
@@ -19,8 +20,6 @@
 
 #include <cerrno>
 #include <stdexcept>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -40,11 +39,8 @@ void ReadWholeFile(QSettings& reader) {
 }
 
 FileIdentity IdentityOf(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        return {};
-    }
-    return {info.st_dev, info.st_ino, info.st_size};
+    FileStatus status;
+    return FileSystem::StatusOf(path, status) == 0 ? status.identity : FileIdentity{};
 }
 
 }  // namespace
@@ -91,8 +87,8 @@ void IniSettingsStore::SaveSetting(const QString& application, const QString& se
     if (!lock.tryLock(LockWaitMs)) {
         throw fail(QStringLiteral("its lock file could not be taken."));
     }
-    struct stat info {};
-    const bool absent = ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT;
+    FileStatus status;
+    const bool absent = FileSystem::StatusOf(path, status) != 0 && errno == ENOENT;
     const FileIdentity before = IdentityOf(path);
     const QByteArray old = absent ? QByteArray() : ReadSmallFile(path);
     ReplaceFile(path, WithIniValue(old, section, key, value));

@@ -1,21 +1,14 @@
 // The per-user settings store: text values addressed by application name, section and key.
 #pragma once
 
+#include "kit/FileSystem.h"
+
 #include <QHash>
 #include <QString>
 
 #include <memory>
 
 class QSettings;
-
-// Which file stands at a path. Every settings writer, ours or Qt's, puts a new file in place
-// of the old, so a file with the same identity holds the same text.
-struct FileIdentity {
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
 
 inline const QString SettingsApplication = QStringLiteral("Tarvellan");
 inline const QString SettingsSection = QStringLiteral("Quorvane Software");
