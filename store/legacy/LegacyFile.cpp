@@ -5,6 +5,7 @@
 #include "store/RiddleFile.h"
 #include "store/StoreError.h"
 #include "store/legacy/LegacyStream.h"
+#include "store/legacy/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,9 +56,7 @@ std::vector<LegacyRow> ParseLegacyStream(const QByteArray& stream, const QString
 }
 
 QString FindLegacyReader() {
-    // The running program's own file, also for a tool that makes no application object.
-    const QDir programFolder =
-        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absoluteDir();
+    const QDir programFolder(RunningProgramFolder());
     // The build lays every program side by side; an install puts the tools on the PATH and the
     // reader in the program folder.
     const QStringList places = {
@@ -65,7 +64,7 @@ QString FindLegacyReader() {
         QDir::cleanPath(programFolder.absoluteFilePath(QStringLiteral(PROGRAM_FOLDER_FROM_TOOLS))),
     };
     for (const QString& place : places) {
-        const QFileInfo reader(place + QStringLiteral("/quorvane-legacy-reader"));
+        const QFileInfo reader(place + QStringLiteral("/quorvane-legacy-reader" EXECUTABLE_SUFFIX));
         if (reader.isFile() && reader.isExecutable()) {
             return reader.filePath();
         }

@@ -3,9 +3,8 @@
 #include "store/scan/ChunkedScan.h"
 
 #include "store/RiddleFile.h"
+#include "store/scan/FreedMemory.h"
 #include "store/scan/StatementRows.h"
-
-#include <malloc.h>
 
 #include <algorithm>
 #include <utility>
@@ -52,9 +51,8 @@ ChunkedScan::~ChunkedScan() {
     if (split_) {
         db_.ReleaseMemory();
         helperDb_.ReleaseMemory();
-        // The helper's chunk buffers went back to its own malloc arena, where nothing the
-        // calling thread allocates can reuse them: give them back to the system.
-        malloc_trim(0);
+        // The helper's chunk buffers are freed, but may not yet be of use to anything else.
+        ReturnFreedMemory();
     }
     reading_.reset();
 }

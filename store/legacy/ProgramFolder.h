@@ -1,0 +1,7 @@
+// The folder of the running program's own file, also for a tool that makes no application
+// object. ProgramFolder_posix.cpp and ProgramFolder_windows.cpp ask the system for it.
+#pragma once
+
+#include <QString>
+
+QString RunningProgramFolder();

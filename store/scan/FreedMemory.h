@@ -1,0 +1,5 @@
+// Giving memory that other threads freed back to the system. FreedMemory_posix.cpp and
+// FreedMemory_windows.cpp say how each allocator does it.
+#pragma once
+
+void ReturnFreedMemory();
