@@ -8,10 +8,12 @@
 #include "ui/QtPlatform.h"
 
 #include <functional>
+#include <memory>
 
 class DesktopServices final {
 public:
-    // Settings live in the user's configuration folder, or in `settingsFolder` when one is given.
+    // Settings live where the system keeps the user's (app/DesktopPlatform.h), or in INI files in
+    // `settingsFolder` when one is given.
     explicit DesktopServices(const QString& settingsFolder = {});
 
     // What a working window is handed, telling its messages to `messages`.
@@ -26,7 +28,7 @@ public:
 
     QtMessages messages;
     SystemProcess process;
-    IniSettingsStore settings;
+    std::unique_ptr<SettingsStore> settings;
     QtSaveDialog saveDialog{nullptr};
     DesktopSpreadsheets spreadsheets;
     QtEventPump events{process};
