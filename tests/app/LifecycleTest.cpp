@@ -23,44 +23,6 @@ void MakeRiddleFile(const TestFolder& folder, const QString& password = {}) {
     folder.MakeRiddleFile(RiddleFile::FileName, NumberedRiddles(3), password);
 }
 
-// A missing riddle file, or a folder in its place, ends the program with one message before any
-// window shows; a file that cannot be opened is reported, and the main window shows all the same.
-TEST(StartUpTest, RiddleFileDecidesBetweenEndingReportingAndOpening) {
-    const struct {
-        const char* name;
-        void (*prepare)(const TestFolder&);
-        int state;    // of the connection; -1: there is none, the program ended
-        bool report;  // one report, at line 9
-    } rows[] = {
-        {"Missing", [](const TestFolder&) {}, -1, false},
-        {"Folder", [](const TestFolder& f) { QDir(f.Folder()).mkdir(RiddleFile::FileName); }, -1,
-         false},
-        {"Good", [](const TestFolder& f) { MakeRiddleFile(f); }, 1, false},
-        {"OtherPassword", [](const TestFolder& f) { MakeRiddleFile(f, u"not the program's"_s); }, 0,
-         true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        TestFolder folder;
-        FakeMessages messages;
-        FakeProcess process;
-        row.prepare(folder);
-        Form1 form(Form1::Services{messages, process, Files(folder.Folder())});
-        form.Start();
-        const bool ended = row.state < 0;
-        const QString notFound =
-            QDir::toNativeSeparators(folder.Path(RiddleFile::FileName)) + u" not found."_s;
-        EXPECT_EQ(messages.messages, ended ? QStringList{notFound} : QStringList());
-        EXPECT_EQ(messages.Places(),
-                  row.report ? QStringList{u"Form1.Form_Load at line 9"_s} : QStringList());
-        EXPECT_EQ(process.ends, ended ? 1 : 0);
-        EXPECT_EQ(form.isVisible(), !ended);
-        EXPECT_EQ(form.RiddleConnection() ? form.RiddleConnection()->State() : -1, row.state);
-        EXPECT_FALSE(form.windowIcon().availableSizes().isEmpty());  // its files were found
-    }
-    EXPECT_EQ(ApplicationTitle(), u"Quorvane"_s);  // the message boxes' title
-}
-
 class LifecycleTest : public WindowFixture {
 protected:
     LifecycleTest() {
@@ -95,6 +57,45 @@ protected:
     QPointer<Form3> browser;
 };
 
+// A missing riddle file, or a folder in its place, ends the program with one message before any
+// window shows; a file that cannot be opened is reported, and the main window shows all the same.
+// Each start-up has a folder, messages and process of its own.
+TEST_F(LifecycleTest, RiddleFileDecidesBetweenEndingReportingAndOpeningAtStartUp) {
+    const struct {
+        const char* name;
+        void (*prepare)(const TestFolder&);
+        int state;    // of the connection; -1: there is none, the program ended
+        bool report;  // one report, at line 9
+    } rows[] = {
+        {"Missing", [](const TestFolder&) {}, -1, false},
+        {"Folder", [](const TestFolder& f) { QDir(f.Folder()).mkdir(RiddleFile::FileName); }, -1,
+         false},
+        {"Good", [](const TestFolder& f) { MakeRiddleFile(f); }, 1, false},
+        {"OtherPassword", [](const TestFolder& f) { MakeRiddleFile(f, u"not the program's"_s); }, 0,
+         true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestFolder own;
+        FakeMessages told;
+        FakeProcess ending;
+        row.prepare(own);
+        Form1 form(Form1::Services{told, ending, Files(own.Folder())});
+        form.Start();
+        const bool ended = row.state < 0;
+        const QString notFound =
+            QDir::toNativeSeparators(own.Path(RiddleFile::FileName)) + u" not found."_s;
+        EXPECT_EQ(told.messages, ended ? QStringList{notFound} : QStringList());
+        EXPECT_EQ(told.places,
+                  row.report ? QStringList{u"Form1.Form_Load at line 9"_s} : QStringList());
+        EXPECT_EQ(ending.ends, ended ? 1 : 0);
+        EXPECT_EQ(form.isVisible(), !ended);
+        EXPECT_EQ(form.RiddleConnection() ? form.RiddleConnection()->State() : -1, row.state);
+        EXPECT_FALSE(form.windowIcon().availableSizes().isEmpty());  // its files were found
+    }
+    EXPECT_EQ(ApplicationTitle(), u"Quorvane"_s);  // the message boxes' title
+}
+
 TEST_F(LifecycleTest, ButtonsOpenAWorkingWindowAndHideTheMainWindowEvenWhenOpeningFails) {
     int quizOpened = 0;
     main->SetWorkingWindows([&] { ++quizOpened; },
@@ -105,7 +106,7 @@ TEST_F(LifecycleTest, ButtonsOpenAWorkingWindowAndHideTheMainWindowEvenWhenOpeni
 
     main->show();
     ShowBrowser();
-    EXPECT_EQ(messages.Places(), QStringList{u"Form1.PushButton2_Click at line 1"_s});
+    EXPECT_EQ(messages.places, QStringList{u"Form1.PushButton2_Click at line 1"_s});
     EXPECT_FALSE(main->isVisible());  // the handler went on with its next step
 }
 
@@ -138,30 +139,25 @@ TEST_F(LifecycleTest, ReopeningWhileTheClosedBrowserStillExportsBuildsANewOne) {
     EXPECT_TRUE(fake.messages.errors.isEmpty());
 }
 
+// Both exports end at the fifth event run, where the user closes the browser and the main window.
 TEST_F(LifecycleTest, EndingTheProgramDuringAnExportStopsItSilently) {
     const QString old = folder.WriteBytes(u"old.txt"_s, "old text");
-    const auto endDuringTheFifthEventRun = [&] {
-        fake.events.calls = 0;
-        fake.events.runAt = 5;
-        fake.events.during = [&] {
-            browser->close();
-            main->close();
-        };
-    };
-    ShowBrowser();
-    LoadAll();
     fake.saveDialog.answers = {old};
-    endDuringTheFifthEventRun();
-    Control<QPushButton>(*browser, "PushButton4")->click();
-    EXPECT_EQ(process.ends, 1);
+    fake.events.runAt = 5;
+    fake.events.during = [&] {
+        browser->close();
+        main->close();
+    };
+    for (const char* button : {"PushButton4", "PushButton13"}) {
+        SCOPED_TRACE(button);
+        process.ends = 0;
+        fake.events.calls = 0;
+        ShowBrowser();
+        LoadAll();
+        Control<QPushButton>(*browser, button)->click();
+        EXPECT_EQ(process.ends, 1);
+    }
     EXPECT_EQ(ReadFile(old), "old text");
-
-    process.ends = 0;
-    ShowBrowser();
-    LoadAll();
-    endDuringTheFifthEventRun();
-    Control<QPushButton>(*browser, "PushButton13")->click();
-    EXPECT_EQ(process.ends, 1);
     // Headers took two event runs, the first row's text the fourth; nothing after the fifth.
     EXPECT_EQ(fake.spreadsheets.log.calls,
               (QStringList{u"workbook"_s, u"header 1,1 Riddles"_s, u"fit 1"_s,

@@ -2,40 +2,14 @@
 // browser, types a count that is no number and presses "Start Displaying". Once the box is on
 // screen it prints "probe: box shown: TEXT" and ends the program at once with status 0, so that
 // the box is the last window the program made; a box that never shows ends it with status 4.
-#include <QApplication>
+#include "tests/support/Probe.h"
+
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-[[noreturn]] void Fail(const QString& why) {
-    std::fprintf(stderr, "probe: %s\n", qPrintable(why));
-    std::_Exit(4);
-}
-
-QWidget* Window(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible()) {
-            return window;
-        }
-    }
-    Fail(QStringLiteral("no window %1").arg(name));
-}
-
-QPushButton* Button(QWidget* window, const QString& caption) {
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (button->text() == caption) {
-            return button;
-        }
-    }
-    Fail(QStringLiteral("no button %1").arg(caption));
-}
 
 // Runs in the box's own event loop: once the compositor has shown it, the requests that made it
 // are in the log.
@@ -53,7 +27,7 @@ void Start() {
     auto* watch = new QTimer(qApp);
     QObject::connect(watch, &QTimer::timeout, qApp, EndOnceTheBoxShows);
     watch->start(50);
-    QTimer::singleShot(20'000, qApp, [] { Fail(QStringLiteral("no message box after 20 s")); });
+    QTimer::singleShot(20'000, qApp, [] { Fail(4, QStringLiteral("no message box after 20 s")); });
     // Each step waits for the window it needs to be on screen, as a user does.
     QTimer::singleShot(0, qApp, [] {
         Button(Window(QStringLiteral("Form1")), QStringLiteral("Show Quorvane"))->click();
@@ -66,7 +40,7 @@ void Start() {
             opened->stop();
             auto* count = browser->findChild<QLineEdit*>();
             if (count == nullptr) {
-                Fail(QStringLiteral("no count box"));
+                Fail(4, QStringLiteral("no count box"));
             }
             count->setText(QStringLiteral("abc"));
             Button(browser, QStringLiteral("Start Displaying"))->click();

@@ -135,7 +135,7 @@ TEST_F(ExportTest, TargetThatCannotBeWrittenGivesOneReportAndIsLeftAsItWas) {
         SCOPED_TRACE(name.toStdString());
         fake.messages.ClearReports();
         SaveAs(folder.Path(name));
-        EXPECT_EQ(fake.messages.Places(), QStringList{u"Form3.PushButton4_Click at line 5"_s});
+        EXPECT_EQ(fake.messages.places, QStringList{u"Form3.PushButton4_Click at line 5"_s});
         EXPECT_EQ(fake.messages.errors.value(0).contains(u"not a regular file"_s),
                   !name.startsWith(u"missing/"));
         EXPECT_EQ(pointer.value, Pointer::Default);
@@ -190,7 +190,7 @@ TEST_F(ExportTest, SpreadsheetRefusalsComeBeforeAnythingStarts) {
     fake.spreadsheets.installed = true;
     fake.messages.messages.clear();
     list.Clear();
-    Send();  // an empty list: nothing at all
+    Send();                             // an empty list: nothing at all
     for (int i = 0; i < 65'001; ++i) {  // 65,000 rows go, 65,001 are refused
         list.AddRow(u"r"_s);
     }
@@ -214,7 +214,7 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
         fake.messages.ClearReports();
         fake.spreadsheets.log = {{}, failAfter};
         Send();
-        EXPECT_EQ(fake.messages.Places(),
+        EXPECT_EQ(fake.messages.places,
                   QStringList{u"Form2.PushButton13_Click at line %1"_s.arg(lines[failAfter])});
         EXPECT_EQ(fake.spreadsheets.log.calls.size(), failAfter);
         EXPECT_EQ(pointer.value, Pointer::Default);
@@ -227,7 +227,7 @@ TEST_F(ExportTest, SpreadsheetFailingAtEachStepGivesOneReportAndThePointerBack) 
     fake.messages.ClearReports();
     fake.spreadsheets.givesNone = true;  // a provider that starts nothing
     Send();
-    EXPECT_EQ(fake.messages.Places(), QStringList{u"Form2.PushButton13_Click at line 5"_s});
+    EXPECT_EQ(fake.messages.places, QStringList{u"Form2.PushButton13_Click at line 5"_s});
     EXPECT_EQ(pointer.value, Pointer::Default);
 }
 

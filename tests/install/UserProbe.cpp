@@ -2,41 +2,13 @@
 // riddles and prints the list's rows, one riddle a line, to standard output. Any message box
 // that shows meanwhile is printed to standard error and ends the program with status 3, as does
 // a window that never comes (status 4), so the installed program is tried as it is, untouched.
+#include "tests/support/Probe.h"
+
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-[[noreturn]] void Fail(int status, const QString& why) {
-    std::fprintf(stderr, "probe: %s\n", qPrintable(why));
-    std::fflush(stdout);
-    std::_Exit(status);
-}
-
-QWidget* Window(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible()) {
-            return window;
-        }
-    }
-    Fail(4, QStringLiteral("no window %1").arg(name));
-}
-
-void Press(QWidget* window, const QString& caption) {
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        if (button->text() == caption) {
-            button->click();
-            return;
-        }
-    }
-    Fail(4, QStringLiteral("no button %1").arg(caption));
-}
 
 void PrintRiddles() {
     const auto* list = Window(QStringLiteral("Form3"))->findChild<QAbstractItemView*>();
@@ -64,10 +36,11 @@ void Start() {
     // or a message box's during start-up.
     QTimer::singleShot(0, qApp, [] {
         FailOnMessageBox();
-        Press(Window(QStringLiteral("Form1")), QStringLiteral("Show Quorvane"));
+        Button(Window(QStringLiteral("Form1")), QStringLiteral("Show Quorvane"))->click();
         QTimer::singleShot(0, qApp, [] {
             FailOnMessageBox();
-            Press(Window(QStringLiteral("Form3")), QStringLiteral("Start Showing All Riddles"));
+            Button(Window(QStringLiteral("Form3")), QStringLiteral("Start Showing All Riddles"))
+                ->click();
             PrintRiddles();
         });
     });

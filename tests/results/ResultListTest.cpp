@@ -1,4 +1,6 @@
-// The result list as a model, and the riddle text its rows show.
+// The result list as a model, checked against the rules of Qt's item models at every change, and
+// on screen, where Space ticks the current row and screen readers hear of every tick; and the
+// riddle text its rows show.
 #include "results/ResultList.h"
 #include "results/ResultListView.h"
 #include "results/RiddleText.h"
@@ -11,103 +13,100 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(RiddleTextTest, TwoBlanksBreakTheLine) {
+// A browser's list of five riddles, "riddle 1" first, each with its answer, on screen.
+class ResultListTest : public testing::Test {
+protected:
+    ResultListTest() {
+        list.AddColumn(u"Riddles"_s);
+        list.AddColumn(u"Answers"_s);
+        for (int row = 1; row <= 5; ++row) {
+            list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer %1"_s.arg(row));
+        }
+        view.show();
+    }
+    QString Shown(int row, int column) const {
+        return list.data(list.index(row - 1, column), Qt::DisplayRole).toString();
+    }
+
+    ResultList list;
+    QAbstractItemModelTester tester{&list, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    ResultListView view{list, nullptr};
+};
+
+TEST_F(ResultListTest, RowsAreAddedUntickedAndKeepSubItemsPastTheColumns) {
+    const int row = list.AddRow(u"riddle 6"_s);
+    EXPECT_EQ(row, 6);
+    list.SetSubItem(row, 2, u"beyond the columns"_s);
+    EXPECT_EQ(list.SubItem(row, 1), QString());
+    EXPECT_EQ(list.SubItemCount(row), 2);
+    for (int ticked = 1; ticked <= row; ++ticked) {
+        EXPECT_FALSE(list.Ticked(ticked)) << ticked;
+    }
+}
+
+TEST_F(ResultListTest, RemovingARowMovesTheNextUpWithItsTickAndAnswer) {
+    EXPECT_TRUE(list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_TRUE(list.Ticked(2));
+    list.RemoveRow(1);
+    EXPECT_EQ(list.Count(), 4);
+    EXPECT_EQ(list.Text(1), u"riddle 2"_s);
+    EXPECT_TRUE(list.Ticked(1));
+    EXPECT_EQ(Shown(1, 1), u"answer 2"_s);
+    EXPECT_THROW(list.RemoveRow(5), std::out_of_range);
+}
+
+// One line per row on screen; the row keeps its line breaks.
+TEST_F(ResultListTest, ScreenShowsEachCellOnOneLine) {
+    list.SetSubItem(list.AddRow(u"one\r\ntwo\rthree\nfour\r\n\r\n"_s), 1, u"\nanswer"_s);
+    EXPECT_EQ(Shown(6, 0), u"one two three four  "_s);
+    EXPECT_EQ(Shown(6, 1), u" answer"_s);
+    EXPECT_EQ(list.Text(6), u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
+}
+
+TEST_F(ResultListTest, TickingAllReachesEveryRowAndClearingKeepsTheColumns) {
+    list.SetAllTicked(true);
+    for (int row = 1; row <= 5; ++row) {
+        EXPECT_TRUE(list.Ticked(row)) << row;
+    }
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
+}
+
+TEST_F(ResultListTest, TwoBlanksBreakARiddlesLine) {
     EXPECT_EQ(RiddleLines(u"A  B    C  "_s), u"A\r\nB\r\nC"_s);
     EXPECT_EQ(RiddleLines(u"   "_s), QString());
     EXPECT_EQ(RiddleLines(u"keeps\ttabs\nand breaks"_s), u"keeps\ttabs\nand breaks"_s);
     EXPECT_EQ(TrimBlanks(u" \tx\n "_s), u"\tx\n"_s);
 }
 
-TEST(ResultListTest, RowsAreNumberedFromOneAndNeverTickedByAdding) {
-    ResultList list;
-    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    list.AddColumn(u"Riddles"_s);
-    list.AddColumn(u"Answers"_s);
-    for (const char* text : {"first", "second", "third"}) {
-        list.AddRow(QString::fromLatin1(text));
-    }
-    list.SetSubItem(2, 1, u"answer two"_s);
-    list.SetSubItem(3, 2, u"beyond the columns"_s);
-    EXPECT_EQ(list.SubItem(1, 1), QString());
-    EXPECT_EQ(list.SubItem(3, 1), QString());
-    EXPECT_FALSE(list.Ticked(1) || list.Ticked(2) || list.Ticked(3));
-    EXPECT_EQ(list.SubItemCount(3), 2);
-
-    EXPECT_TRUE(list.setData(list.index(1, 0), Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(list.Ticked(2));
-    list.RemoveRow(1);
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Text(1), u"second"_s);
-    EXPECT_TRUE(list.Ticked(1));
-    EXPECT_EQ(list.data(list.index(0, 1), Qt::DisplayRole).toString(), u"answer two"_s);
-    // One line per row on screen; the row keeps its line breaks.
-    list.AddRow(u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
-    list.SetSubItem(3, 1, u"\nanswer"_s);
-    EXPECT_EQ(list.data(list.index(2, 0), Qt::DisplayRole).toString(), u"one two three four  "_s);
-    EXPECT_EQ(list.data(list.index(2, 1), Qt::DisplayRole).toString(), u" answer"_s);
-    EXPECT_EQ(list.Text(3), u"one\r\ntwo\rthree\nfour\r\n\r\n"_s);
-    list.RemoveRow(3);
-    list.SetAllTicked(true);
-    EXPECT_TRUE(list.Ticked(2));
-    EXPECT_THROW(list.RemoveRow(3), std::out_of_range);
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.ColumnHeader(2), u"Answers"_s);
-}
-
-// A browser's list of `rows` riddles, "riddle 1" first, each with an answer.
-void FillList(ResultList& list, int rows) {
-    list.AddColumn(u"Riddles"_s);
-    list.AddColumn(u"Answers"_s);
-    for (int row = 1; row <= rows; ++row) {
-        list.SetSubItem(list.AddRow(u"riddle %1"_s.arg(row)), 1, u"answer"_s);
-    }
-}
-
 // The keys move between rows as in a list, and a click on any cell makes its row current:
 // whichever moved last, Space ticks the current row.
-TEST(ResultListViewTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
-    ResultList list;
-    FillList(list, 5);
-    ResultListView view(list, nullptr);
-    view.show();
+TEST_F(ResultListTest, SpaceTicksTheRowAKeyOrAClickOnAnyCellMadeCurrent) {
     view.SelectRow(2);
-    const auto key = [&](Qt::Key key) {
-        return [&view, key] {
-            QTest::keyClick(&view, key);
-        };
-    };
-    const auto clickAnswer = [&](int row) {
-        return [&view, row] {
-            const QRect cell = view.visualRect(view.model()->index(row - 1, 1));
-            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
-        };
-    };
     const struct {
-        const char* move;
-        std::function<void()> act;
+        Qt::Key key;  // none: a click on the row's answer
         int row;
-    } moves[] = {
-        {"Right", key(Qt::Key_Right), 2},
-        {"End", key(Qt::Key_End), 5},
-        {"Home", key(Qt::Key_Home), 1},
-        {"Down", key(Qt::Key_Down), 2},
-        {"click on an answer", clickAnswer(4), 4},
-        {"Up after the click", key(Qt::Key_Up), 3},
-    };
+    } moves[] = {{Qt::Key_Right, 2}, {Qt::Key_End, 5},     {Qt::Key_Home, 1},
+                 {Qt::Key_Down, 2},  {Qt::Key_unknown, 4}, {Qt::Key_Up, 3}};
     for (const auto& move : moves) {
-        move.act();
-        EXPECT_EQ(view.SelectedRow(), move.row) << move.move;
+        SCOPED_TRACE(testing::Message() << "key " << move.key << " to row " << move.row);
+        if (move.key == Qt::Key_unknown) {
+            const QRect cell = view.visualRect(list.index(move.row - 1, 1));
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.center());
+        } else {
+            QTest::keyClick(&view, move.key);
+        }
+        EXPECT_EQ(view.SelectedRow(), move.row);
         list.SetAllTicked(false);
         QTest::keyClick(&view, Qt::Key_Space);
-        EXPECT_TRUE(list.Ticked(move.row)) << move.move;
+        EXPECT_TRUE(list.Ticked(move.row));
     }
 }
 
@@ -131,16 +130,12 @@ QStringList& Heard() {
 // All" and "Untick All" from the context menu reaches a screen reader as the state change of the
 // row's first cell; a whole-list change is told for the current row only. Events flow only while
 // a screen reader's bridge is active: tests/accessibility/with-bus runs this test with one.
-TEST(ResultListViewTest, TicksAreAnnouncedAsTheStateChangeOfTheRowsFirstCell) {
+TEST_F(ResultListTest, TicksAreAnnouncedAsTheStateChangeOfTheRowsFirstCell) {
     if (QGuiApplication::platformName() == u"offscreen"_s) {
         GTEST_SKIP() << "the offscreen platform has no accessibility bridge; the test "
                         "accessibility_events runs this one on a desktop with an accessibility bus";
     }
     ASSERT_TRUE(WaitForScreenReaderBridge()) << "the accessibility bridge never came up";
-    ResultList list;
-    FillList(list, 3);
-    ResultListView view(list, nullptr);
-    view.show();
     const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         if (event->type() == QAccessible::StateChanged &&
             static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked) {

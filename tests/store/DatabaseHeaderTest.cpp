@@ -22,13 +22,9 @@ QByteArray Head(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
 }
 
-QString Sample(const char* name) {
-    return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
-}
-
 // Samples without a password open, so read as having none, in RecordSetTest.
 TEST(DatabaseHeaderTest, SampleGivesItsKindAndPassword) {
-    const QByteArray head = Head(Sample("pw-V2003_with-password.mdb"));
+    const QByteArray head = Head(JetSample("pw-V2003_with-password.mdb"));
     ASSERT_FALSE(head.isEmpty());
     EXPECT_EQ(KindOfDatabase(head), DatabaseKind::Jet4);
     EXPECT_EQ(AccessPassword(head), u"password"_s);
@@ -39,7 +35,7 @@ TEST(DatabaseHeaderTest, OwnFilesPlainSqliteAndScrapsAreToldApart) {
     EXPECT_EQ(KindOfDatabase(Head(folder.MakeRiddleFile(u"ours.mdb"_s, NumberedRiddles(2)))),
               DatabaseKind::Other);
     EXPECT_EQ(KindOfDatabase(QByteArray("SQLite format 3\0rest", 20)), DatabaseKind::Sqlite);
-    QByteArray jet3 = Head(Sample("riddles-jet4.mdb"));
+    QByteArray jet3 = Head(JetSample("riddles-jet4.mdb"));
     jet3[0x14] = 0;
     EXPECT_EQ(KindOfDatabase(jet3), DatabaseKind::Jet3);
     EXPECT_EQ(KindOfDatabase(jet3.left(0x14)), DatabaseKind::Other);
@@ -53,7 +49,7 @@ QByteArray Jet3Head(const QByteArray& password) {
     static constexpr unsigned char Mask[20] = {0x86, 0xFB, 0xEC, 0x37, 0x5D, 0x44, 0x9C,
                                                0xFA, 0xC6, 0x5E, 0x28, 0xE6, 0x13, 0xB6,
                                                0x8A, 0x60, 0x54, 0x94, 0x7B, 0x36};
-    QByteArray head = Head(Sample("riddles-jet4.mdb"));
+    QByteArray head = Head(JetSample("riddles-jet4.mdb"));
     head[0x14] = 0;
     for (qsizetype i = 0; i < 20; ++i) {
         const char plain = i < password.size() ? password[i] : '\0';
@@ -69,7 +65,7 @@ TEST(DatabaseHeaderTest, Jet3PasswordIsTwentyMaskedBytesOfTheWindowsCodePage) {
 }
 
 // Files that are no riddle file of ours fail to open with a message naming what they are, and
-// leave the connection closed. Broken riddle files of ours are in BrokenFileTableTest.
+// leave the connection closed. Broken riddle files of ours are in BrokenFileTest.
 TEST(DatabaseHeaderTest, OtherDatabasesPasswordsAndMissingFilesAreRefusedAtOpening) {
     TestFolder folder;
     const QByteArray plainSqlite = QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0');
@@ -78,11 +74,11 @@ TEST(DatabaseHeaderTest, OtherDatabasesPasswordsAndMissingFilesAreRefusedAtOpeni
         QString path;
         const char* refusal;
     } files[] = {
-        {"Jet4OtherPassword", Sample("pw-V2000_with-password.mdb"),
+        {"Jet4OtherPassword", JetSample("pw-V2000_with-password.mdb"),
          "its password is not the program's. quorvane-riddles import --password"},
         {"Jet3OtherPassword", folder.WriteBytes(u"old.mdb"_s, Jet3Head("other")),
          "its password is not the program's. quorvane-riddles import --password"},
-        {"Access2007", Sample("db2007-enc.accdb"), "is an Access 2007 or later database"},
+        {"Access2007", JetSample("db2007-enc.accdb"), "is an Access 2007 or later database"},
         {"PlainSqlite", folder.WriteBytes(u"plain.mdb"_s, plainSqlite),
          "is an unencrypted SQLite database"},
         {"Missing", folder.Path(u"absent.mdb"_s), "cannot be opened"},

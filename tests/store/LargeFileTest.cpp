@@ -4,7 +4,6 @@
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
 #include "store/StoreError.h"
-#include "store/sqlcipher/SqlCipher.h"
 #include "tests/support/RiddleFiles.h"
 
 #include <QFile>
@@ -13,15 +12,11 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
-#include <numeric>
 #include <set>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString AllRiddles = u"select * from tblRiddles"_s;
 
 // Ids 1 to 40,000 with every seventh missing; with far ones, also a few far apart at both ends
 // of the range, which leave the rest a single chunk.
@@ -42,13 +37,6 @@ std::vector<RiddleRecord> GappedRiddles(bool farOnes) {
     return rows;
 }
 
-// Reads a file through a stock SQLCipher connection, as someone editing it by hand would.
-void Edit(const QString& path, int pageSize, const char* sql) {
-    sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
-    db.SetPageSize(pageSize);
-    db.Execute(sql);
-}
-
 class LargeFileTest : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
@@ -56,7 +44,7 @@ protected:
         connection.Open(RiddleFile::ConnectionString(path));
     }
     void OpenQuery(RecordSet& records, const QString& sql = AllRiddles) {
-        records.Open(sql, connection, RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
+        ::OpenQuery(records, connection, sql);
     }
     // The ids of the rows from the current one on, at most `most`, checking their texts.
     static std::vector<qint64> Ids(RecordSet& records, int most = -1) {
@@ -109,8 +97,7 @@ TEST_P(LargeFileTest, FullReadGivesEveryRowOnceInKeyOrder) {
 }
 
 TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
-    const std::vector<qint64> ids =
-        ReadIds(u"select top 30000 * from tblRiddles ORDER BY Rnd([id])"_s);
+    const std::vector<qint64> ids = ReadIds(RandomRiddles(30000));
     EXPECT_EQ(std::set<qint64>(ids.begin(), ids.end()).size(), 30000u);
     qint64 inOrder = 0;
     for (size_t i = 1; i < ids.size(); ++i) {
@@ -123,12 +110,12 @@ TEST_P(LargeFileTest, LargeRandomSelectionsAreReadInOnePassAndStayDistinct) {
 // a helper thread packs and through a large random selection's packed rows alike.
 TEST_P(LargeFileTest, NumbersAndBlobsComeThroughOnePassRowsAsStored) {
     connection.Close();
-    Edit(path, RiddleFile::PageSize,
-         "UPDATE tblRiddles SET riddle = 2.5, answer = x'00ff41' WHERE id IN (3, 20000, 39999);"
-         "UPDATE tblRiddles SET answer = '' WHERE id = 4");
+    EditWithStockSqlCipher(
+        path, RiddleFile::PageSize,
+        "UPDATE tblRiddles SET riddle = 2.5, answer = x'00ff41' WHERE id IN (3, 20000, 39999);"
+        "UPDATE tblRiddles SET answer = '' WHERE id = 4");
     connection.Open(RiddleFile::ConnectionString(path));
-    for (const QString& sql :
-         {AllRiddles, u"select top 50000 * from tblRiddles ORDER BY Rnd([id])"_s}) {
+    for (const QString& sql : {AllRiddles, RandomRiddles(50000)}) {
         SCOPED_TRACE(sql.toStdString());
         RecordSet records;
         OpenQuery(records, sql);
@@ -138,9 +125,7 @@ TEST_P(LargeFileTest, NumbersAndBlobsComeThroughOnePassRowsAsStored) {
             if (id == 3 || id == 20000 || id == 39999) {
                 ++edited;
                 EXPECT_EQ(records.Fields(1).Value, QVariant(2.5));
-                EXPECT_EQ(records.Fields(2).Value, QVariant(QByteArray("\0\xff"
-                                                                       "A",
-                                                                       3)));
+                EXPECT_EQ(records.Fields(2).Value, QVariant(QByteArray::fromHex("00ff41")));
             } else {
                 EXPECT_TRUE(records.Fields(1).Value.toString().endsWith(QString::number(id)));
             }
@@ -150,19 +135,6 @@ TEST_P(LargeFileTest, NumbersAndBlobsComeThroughOnePassRowsAsStored) {
             }
         }
         EXPECT_EQ(edited, 3);
-    }
-}
-
-TEST(SampleTest, SmallAndLargeSamplesOfOneSeedAgree) {
-    // Past an eighth of the keys the sample is drawn on a copy of them instead of a map; both
-    // must give the same keys for a seed, so a small sample is the start of a larger one.
-    RowKeys keys(1000);
-    std::iota(keys.begin(), keys.end(), 5);
-    for (const quint64 seed : {1u, 2u, 99u}) {
-        const auto small = SampleKeys(keys, 124, seed);
-        const auto large = SampleKeys(keys, 1000, seed);
-        EXPECT_TRUE(std::equal(small->begin(), small->end(), large->begin())) << seed;
-        EXPECT_EQ(std::set<qint64>(large->begin(), large->end()).size(), 1000u);
     }
 }
 
@@ -179,41 +151,6 @@ TEST_P(LargeFileTest, DamageFoundByEitherThreadIsReportedAndNothingHangs) {
     for (int attempt = 0; attempt < 3; ++attempt) {
         EXPECT_THROW(ReadIds(), StoreError);
     }
-}
-
-std::map<qint64, int> DrawCounts(Connection& connection, int draws) {
-    std::map<qint64, int> drawn;
-    for (int i = 0; i < draws; ++i) {
-        RecordSet records;
-        records.Open(u"select top 1 * from tblRiddles ORDER BY Rnd([id])"_s, connection,
-                     RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
-        ++drawn[records.Fields(0).Value.toLongLong()];
-    }
-    return drawn;
-}
-
-TEST(FileFormatTest, EarlierToolsFilesAreReadAndDrawnRight) {
-    TestFolder folder;
-    // The earlier tool wrote small pages and no key index.
-    const QString old = folder.Path(u"old.mdb"_s);
-    Edit(old, RiddleFile::FirstPageSize,
-         "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle TEXT, answer TEXT);"
-         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9000) "
-         "INSERT INTO tblRiddles SELECT i * 2, 'riddle ' || i, 'answer' FROM n;");
-    Connection connection;
-    connection.Open(RiddleFile::ConnectionString(old));
-    RecordSet records;
-    records.Open(AllRiddles, connection, RecordSet::CursorType::Static,
-                 RecordSet::LockType::ReadOnly);
-    qint64 read = 0;
-    for (; !records.Eof(); records.MoveNext()) {
-        ASSERT_EQ(records.Fields(0).Value.toLongLong(), ++read * 2);
-    }
-    EXPECT_EQ(read, 9000);
-    records.Close();
-    const std::map<qint64, int> drawn = DrawCounts(connection, 200);
-    EXPECT_TRUE(
-        std::all_of(drawn.begin(), drawn.end(), [](auto row) { return row.first % 2 == 0; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, LargeFileTest, testing::Bool(),

@@ -1,5 +1,6 @@
-// Reading riddle files through the connection and record sets: our own files, and Access files
-// read by the reader program once at the first query. Neither kind is ever changed.
+// Reading riddle files through the connection and record sets: our own files, those of the
+// earlier tool, and Access files read by the reader program once at the first query. Neither kind
+// is ever changed.
 #include "store/Connection.h"
 #include "store/RecordSet.h"
 #include "store/RiddleFile.h"
@@ -12,38 +13,22 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <numeric>
 #include <set>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString AllRiddles = u"select * from tblRiddles"_s;
-
-QString Top(int n) {
-    return u"select top %1 * from tblRiddles ORDER BY Rnd([id])"_s.arg(n);
-}
-
-using Rows = std::vector<std::vector<QVariant>>;  // each row as its id, riddle and answer
-
 class RecordSetTest : public testing::Test {
 protected:
     void Open(const QString& path) { connection.Open(RiddleFile::ConnectionString(path)); }
-    static void OpenQuery(RecordSet& records, Connection& on, const QString& sql) {
-        records.Open(sql, on, RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
+    void OpenQuery(RecordSet& records, const QString& sql) {
+        ::OpenQuery(records, connection, sql);
     }
-    static Rows Read(Connection& on, const QString& sql) {
-        RecordSet records;
-        OpenQuery(records, on, sql);
-        Rows rows;
-        for (; !records.Eof(); records.MoveNext()) {
-            rows.push_back(
-                {records.Fields(0).Value, records.Fields(1).Value, records.Fields(2).Value});
-        }
-        return rows;
-    }
-    Rows Read(const QString& sql) { return Read(connection, sql); }
+    Rows Read(const QString& sql) { return ReadRows(connection, sql); }
 
     TestFolder folder;
     Connection connection{{}, QStringLiteral(LEGACY_READER)};
@@ -54,7 +39,7 @@ TEST_F(RecordSetTest, FullReadGivesEveryRowInKeyOrderWithNullsAsNull) {
         u"r.mdb"_s,
         {{3, u"three"_s, std::nullopt}, {1, u"one"_s, u"uno"_s}, {2, std::nullopt, u"dos"_s}}));
     RecordSet records;
-    OpenQuery(records, connection, AllRiddles);
+    OpenQuery(records, AllRiddles);
     EXPECT_EQ(records.Fields(0).Value.toLongLong(), 1);
     EXPECT_EQ(records.Fields(2).Value.toString(), u"uno"_s);
     records.MoveNext();
@@ -73,9 +58,9 @@ TEST_F(RecordSetTest, CountAndMoveReachTheRowAtThatPositionAndQueriesNeverChange
     const QDateTime modified = QFileInfo(path).lastModified();
     Open(path);
     EXPECT_EQ(Read(AllRiddles).size(), 20u);
-    EXPECT_EQ(Read(Top(10)).size(), 10u);
+    EXPECT_EQ(Read(RandomRiddles(10)).size(), 10u);
     RecordSet records;
-    OpenQuery(records, connection, AllRiddles);
+    OpenQuery(records, AllRiddles);
     records.MoveNext();
     EXPECT_EQ(records.RecordCount(), 20);
     records.Move(5);  // from the second row
@@ -89,7 +74,7 @@ TEST_F(RecordSetTest, CountAndMoveReachTheRowAtThatPositionAndQueriesNeverChange
     EXPECT_EQ(records.State(), 1);
     records.Close();
     EXPECT_EQ(records.State(), 0);
-    OpenQuery(records, connection, Top(10));
+    OpenQuery(records, RandomRiddles(10));
     const QVariant first = records.Fields(1).Value;
     records.Move(0);  // standing still reads the same row again
     EXPECT_EQ(records.Fields(1).Value, first);
@@ -103,10 +88,10 @@ TEST_F(RecordSetTest, CountAndMoveReachTheRowAtThatPositionAndQueriesNeverChange
 TEST_F(RecordSetTest, EmptyTableIsAtItsEndAtOnce) {
     Open(folder.MakeRiddleFile(u"r.mdb"_s, {}));
     RecordSet records;
-    OpenQuery(records, connection, AllRiddles);
+    OpenQuery(records, AllRiddles);
     EXPECT_TRUE(records.Eof());
     EXPECT_EQ(records.RecordCount(), 0);
-    EXPECT_TRUE(Read(Top(5)).empty());
+    EXPECT_TRUE(Read(RandomRiddles(5)).empty());
 }
 
 TEST_F(RecordSetTest, RandomSelectionIsUniformDistinctAndCappedAtTheTable) {
@@ -116,7 +101,7 @@ TEST_F(RecordSetTest, RandomSelectionIsUniformDistinctAndCappedAtTheTable) {
         RiddleFile::ConnectionString(folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(10))));
     const auto riddles = [&](Connection& on, int n) {
         std::vector<QString> texts;
-        for (const auto& row : Read(on, Top(n))) {
+        for (const auto& row : ReadRows(on, RandomRiddles(n))) {
             texts.push_back(row[1].toString());
         }
         return texts;
@@ -146,25 +131,54 @@ TEST_F(RecordSetTest, RandomSelectionIsUniformDistinctAndCappedAtTheTable) {
     EXPECT_NE(riddles(connection, 10), riddles(second, 10));
 }
 
+// Past an eighth of the keys the sample is drawn on a copy of them instead of a map; both must give
+// the same keys for a seed, so a small sample is the start of a larger one.
+TEST_F(RecordSetTest, SmallAndLargeSamplesOfOneSeedAgree) {
+    RowKeys keys(1000);
+    std::iota(keys.begin(), keys.end(), 5);
+    for (const quint64 seed : {1u, 2u, 99u}) {
+        const auto small = SampleKeys(keys, 124, seed);
+        const auto large = SampleKeys(keys, 1000, seed);
+        EXPECT_TRUE(std::equal(small->begin(), small->end(), large->begin())) << seed;
+        EXPECT_EQ(std::set<qint64>(large->begin(), large->end()).size(), 1000u);
+    }
+}
+
+// The earlier tool wrote small pages and no key index; its files, large enough for the full read
+// to be shared with a helper thread, are read whole in key order, and draws give only their rows.
+TEST_F(RecordSetTest, EarlierToolsFilesAreReadAndDrawnRight) {
+    const QString old = folder.Path(u"old.mdb"_s);
+    EditWithStockSqlCipher(
+        old, RiddleFile::FirstPageSize,
+        "CREATE TABLE tblRiddles(id INTEGER PRIMARY KEY, riddle TEXT, answer TEXT);"
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 9000) "
+        "INSERT INTO tblRiddles SELECT i * 2, 'riddle ' || i, 'answer' FROM n;");
+    Open(old);
+    const Rows rows = Read(AllRiddles);
+    ASSERT_EQ(rows.size(), 9000u);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i][0].toLongLong(), static_cast<qint64>(i + 1) * 2);
+    }
+    for (int draw = 0; draw < 200; ++draw) {
+        EXPECT_EQ(Read(RandomRiddles(1)).at(0)[0].toLongLong() % 2, 0);
+    }
+}
+
 TEST_F(RecordSetTest, ClosedConnectionAndRefusedQueriesLeaveTheRecordSetClosed) {
     RecordSet records;
-    EXPECT_THROW(OpenQuery(records, connection, AllRiddles), StoreError);
+    EXPECT_THROW(OpenQuery(records, AllRiddles), StoreError);
     EXPECT_EQ(records.State(), 0);
     Open(folder.MakeRiddleFile(u"r.mdb"_s, NumberedRiddles(3)));
-    EXPECT_THROW(OpenQuery(records, connection, Top(0)), StoreError);
+    EXPECT_THROW(OpenQuery(records, RandomRiddles(0)), StoreError);
     EXPECT_EQ(records.State(), 0);
     EXPECT_THROW(Open(folder.Path(u"r.mdb"_s)), StoreError);  // already open
 }
 
-QString Sample(const char* name) {
-    return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
-}
-
 TEST_F(RecordSetTest, AccessSamplesGiveTheirRowsToBothQueriesAndStayAsTheyWere) {
-    const QByteArray before = FileHash(Sample("riddles-jet4-program-password.mdb"));
+    const QByteArray before = FileHash(JetSample("riddles-jet4-program-password.mdb"));
     for (const char* sample : {"riddles-jet4.mdb", "riddles-jet4-program-password.mdb"}) {
         SCOPED_TRACE(sample);
-        Open(Sample(sample));
+        Open(JetSample(sample));
         const Rows rows = Read(AllRiddles);
         ASSERT_EQ(rows.size(), 3u);
         EXPECT_EQ(rows[0][0].toLongLong(), 1);
@@ -174,7 +188,7 @@ TEST_F(RecordSetTest, AccessSamplesGiveTheirRowsToBothQueriesAndStayAsTheyWere) 
         EXPECT_TRUE(rows[2][1].toString().contains(u"?? and writes \u6f22\u5b57"_s));
         std::set<QString> drawn;
         for (int i = 0; i < 20; ++i) {
-            const Rows two = Read(Top(2));
+            const Rows two = Read(RandomRiddles(2));
             ASSERT_EQ(two.size(), 2u);
             EXPECT_NE(two[0][1], two[1][1]);
             drawn.insert({two[0][1].toString(), two[1][1].toString()});
@@ -182,9 +196,9 @@ TEST_F(RecordSetTest, AccessSamplesGiveTheirRowsToBothQueriesAndStayAsTheyWere) 
         EXPECT_EQ(drawn.size(), 3u);  // every row comes up
         connection.Close();
     }
-    EXPECT_EQ(FileHash(Sample("riddles-jet4-program-password.mdb")), before);
+    EXPECT_EQ(FileHash(JetSample("riddles-jet4-program-password.mdb")), before);
 
-    Open(Sample("riddles-edge.mdb"));
+    Open(JetSample("riddles-edge.mdb"));
     const Rows edge = Read(AllRiddles);
     connection.Close();
     ASSERT_EQ(edge.size(), 6u);
@@ -197,10 +211,10 @@ TEST_F(RecordSetTest, AccessSamplesGiveTheirRowsToBothQueriesAndStayAsTheyWere) 
     // The start-up looks at the header only: the missing table is found at the first query.
     for (const char* sample : {"emptyJet4.mdb", "db-enc.mdb"}) {
         SCOPED_TRACE(sample);
-        Open(Sample(sample));
+        Open(JetSample(sample));
         RecordSet records;
         EXPECT_THAT(
-            [&] { OpenQuery(records, connection, AllRiddles); },
+            [&] { OpenQuery(records, AllRiddles); },
             testing::ThrowsMessage<StoreError>(testing::HasSubstr("has no table tblRiddles")));
         EXPECT_EQ(records.State(), 0);
         connection.Close();

@@ -7,10 +7,13 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <utility>
+
 // One line per control, depth first from the window itself: its role, its name in quotes, then
-// the states that matter to a user ("focusable", "read-only", "checked"), and its description
-// after " - " when it has one. What lies inside a table or a text box (cells, headers, scroll
-// bars) is left out: it belongs to that control.
+// the states that matter to a user ("focusable", "read-only", "checked"), and "described" when it
+// has a description (its wording is the window's own). Frames and status bars without a name,
+// which screen readers pass over, give no line, though what they hold does. What lies inside a
+// table or a text box (cells, headers, scroll bars) is left out: it belongs to that control.
 inline QStringList AccessibleControls(QWidget& window) {
     QStringList lines;
     const auto walk = [&lines](const auto& self, QAccessibleInterface* control) -> void {
@@ -18,25 +21,21 @@ inline QStringList AccessibleControls(QWidget& window) {
             return;
         }
         const QAccessible::State state = control->state();
+        const QAccessible::Role role = control->role();
+        const QString name = control->text(QAccessible::Name);
         QString line = QStringLiteral("%1 '%2'").arg(
-            QString::fromLatin1(
-                QMetaEnum::fromType<QAccessible::Role>().valueToKey(control->role())),
-            control->text(QAccessible::Name));
-        if (state.focusable) {
-            line += QStringLiteral(" focusable");
+            QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(role)), name);
+        const bool described = !control->text(QAccessible::Description).isEmpty();
+        for (const auto& [holds, word] :
+             {std::pair(bool(state.focusable), " focusable"),
+              std::pair(bool(state.readOnly), " read-only"),
+              std::pair(bool(state.checked), " checked"), std::pair(described, " described")}) {
+            line += holds ? QString::fromLatin1(word) : QString();
         }
-        if (state.readOnly) {
-            line += QStringLiteral(" read-only");
+        if ((role != QAccessible::Grouping && role != QAccessible::StatusBar) || !name.isEmpty()) {
+            lines.append(line);
         }
-        if (state.checked) {
-            line += QStringLiteral(" checked");
-        }
-        if (const QString description = control->text(QAccessible::Description);
-            !description.isEmpty()) {
-            line += QStringLiteral(" - ") + description;
-        }
-        lines.append(line);
-        if (control->role() == QAccessible::Table || control->role() == QAccessible::EditableText) {
+        if (role == QAccessible::Table || role == QAccessible::EditableText) {
             return;
         }
         for (int child = 0; child < control->childCount(); ++child) {

@@ -22,12 +22,9 @@ public:
     void ShowMessage(const QString& text) override { messages.append(text); }
     void ShowErrorReport(const ErrorReport& report) override {
         errors.append(report.Text());
-        places.append(QStringLiteral("%1.%2 at line %3")
-                          .arg(report.window, report.handler)
-                          .arg(report.line));
+        places.append(
+            QStringLiteral("%1.%2 at line %3").arg(report.window, report.handler).arg(report.line));
     }
-    // Where each report came from: "Window.Handler at line N".
-    QStringList Places() const { return places; }
     void ClearReports() {
         errors.clear();
         places.clear();
@@ -35,7 +32,7 @@ public:
 
     QStringList messages;
     QStringList errors;
-    QStringList places;
+    QStringList places;  // where each report came from: "Window.Handler at line N"
 };
 
 // For runs that must show nothing, the benchmarks': any message stops the program.

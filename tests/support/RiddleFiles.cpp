@@ -3,6 +3,7 @@
 
 #include "store/RiddleFile.h"
 #include "store/sqlcipher/RiddleFileWriter.h"
+#include "store/sqlcipher/SqlCipher.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -58,4 +59,36 @@ QByteArray FileHash(const QString& path) {
 
 QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
+QString SourceFile(const QString& path) {
+    return QStringLiteral(QUORVANE_SOURCE_DIR "/") + path;
+}
+
+QString JetSample(const char* name) {
+    return SourceFile(u"tests/data/jet/"_s + QString::fromLatin1(name));
+}
+
+void EditWithStockSqlCipher(const QString& path, int pageSize, const char* sql) {
+    sqlcipher::Database db(path, RiddleFile::Password, sqlcipher::Access::Create);
+    db.SetPageSize(pageSize);
+    db.Execute(sql);
+}
+
+QString RandomRiddles(int count) {
+    return u"select top %1 * from tblRiddles ORDER BY Rnd([id])"_s.arg(count);
+}
+
+void OpenQuery(RecordSet& records, Connection& connection, const QString& sql) {
+    records.Open(sql, connection, RecordSet::CursorType::Static, RecordSet::LockType::ReadOnly);
+}
+
+Rows ReadRows(Connection& connection, const QString& sql) {
+    RecordSet records;
+    OpenQuery(records, connection, sql);
+    Rows rows;
+    for (; !records.Eof(); records.MoveNext()) {
+        rows.push_back({records.Fields(0).Value, records.Fields(1).Value, records.Fields(2).Value});
+    }
+    return rows;
 }

@@ -1,6 +1,5 @@
 // The riddle tool as a user runs it: round trips, and the errors it stops with.
 #include "store/RiddleFile.h"
-#include "store/sqlcipher/SqlCipher.h"
 #include "tests/support/RiddleFiles.h"
 
 #include <QDir>
@@ -30,7 +29,7 @@ ToolRun RiddleTool(const QStringList& args) {
 
 // Inputs kept under tests/data, where their exact bytes can be seen.
 QString Data(const QString& name) {
-    return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/") + name;
+    return SourceFile(u"tests/data/"_s + name);
 }
 
 class RiddleToolTest : public testing::Test {
@@ -89,23 +88,40 @@ TEST_F(RiddleToolTest, MakeThroughLinksReplacesTheFileTheyLeadTo) {
               (QStringList{u"in.tsv"_s, u"inner.mdb"_s, u"out.mdb"_s, u"real.mdb"_s}));
 }
 
-TEST_F(RiddleToolTest, OtherPasswordCrLfLinesAndMissingInputs) {
+// A file made under another password dumps only with it; lines may end in CR LF, and blank lines
+// are passed over.
+TEST_F(RiddleToolTest, FileOfAnotherPasswordDumpsOnlyWithIt) {
     ASSERT_EQ(RiddleTool({u"make"_s, Tsv("\r\n1\ta\tb\r\n\n"), Out(), u"--password"_s, u"other"_s})
                   .status,
               0);
     EXPECT_EQ(RiddleTool({u"dump"_s, Out()}).status, 1);
     EXPECT_EQ(RiddleTool({u"dump"_s, Out(), u"--password"_s, u"other"_s}).out,
               "id\triddle\tanswer\n1\ta\tb\n");
+}
 
+TEST_F(RiddleToolTest, CommandLineDecidesTheStatusAndWhatIsSaid) {
     const QString missing = folder.Path(u"missing.tsv"_s);
-    const ToolRun run = RiddleTool({u"make"_s, missing, Out()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, missing + u": no such file"_s);
-    EXPECT_NE(RiddleTool({u"make"_s, Tsv("1\ta\tb\n")}).status, 0);
-    EXPECT_EQ(RiddleTool({u"dump"_s, Out(), u"--colour"_s}).status, 2);
-    const ToolRun version = RiddleTool({u"--version"_s});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(version.out.startsWith("quorvane-riddles ")) << version.out.toStdString();
+    const struct {
+        const char* name;
+        QStringList args;
+        int status;
+        const char* out;  // how standard output starts
+        QString err;
+    } rows[] = {
+        {"MissingInput", {u"make"_s, missing, Out()}, 1, "", missing + u": no such file"_s},
+        {"MissingOutput", {u"make"_s, Tsv("1\ta\tb\n")}, 2, "", {}},
+        {"UnknownOption", {u"dump"_s, Out(), u"--colour"_s}, 2, "", {}},
+        {"Version", {u"--version"_s}, 0, "quorvane-riddles ", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ToolRun run = RiddleTool(row.args);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_TRUE(run.out.startsWith(row.out)) << run.out.toStdString();
+        if (!row.err.isEmpty()) {
+            EXPECT_EQ(run.err, row.err);
+        }
+    }
 }
 
 TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
@@ -122,20 +138,16 @@ TEST_F(RiddleToolTest, AccessFilesDumpAndImportAsTheyAre) {
 
 TEST_F(RiddleToolTest, ImportStopsAtAMissingOrRepeatedIdAndWritesNothing) {
     const QString loose = folder.Path(u"loose.mdb"_s);
-    {
-        sqlcipher::Database db(loose, RiddleFile::Password, sqlcipher::Access::Create);
-        db.Execute("CREATE TABLE tblRiddles(id, riddle, answer)");
-        db.Execute("INSERT INTO tblRiddles VALUES (1, 'a', 'b'), (1, 'c', 'd')");
-    }
+    EditWithStockSqlCipher(loose, RiddleFile::PageSize,
+                           "CREATE TABLE tblRiddles(id, riddle, answer);"
+                           "INSERT INTO tblRiddles VALUES (1, 'a', 'b'), (1, 'c', 'd')");
     const QString out = folder.Path(u"new.mdb"_s);
     ToolRun run = RiddleTool({u"import"_s, loose, out});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.endsWith(u"row 2: the id 1 was already used by row 1"_s))
         << run.err.toStdString();
-    {
-        sqlcipher::Database db(loose, RiddleFile::Password, sqlcipher::Access::Create);
-        db.Execute("UPDATE tblRiddles SET id = NULL WHERE riddle = 'a'");
-    }
+    EditWithStockSqlCipher(loose, RiddleFile::PageSize,
+                           "UPDATE tblRiddles SET id = NULL WHERE riddle = 'a'");
     run = RiddleTool({u"import"_s, loose, out});
     EXPECT_TRUE(run.err.endsWith(u"row 1: the id is not a whole number"_s))
         << run.err.toStdString();

@@ -13,8 +13,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -25,18 +23,10 @@ QAccessibleInterface* Interface(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
-struct Controls {
-    FrameWindow window;
-    QGroupBox* countFrame = new QGroupBox(u"Number Of Riddles To Display"_s, &window);
-    QLineEdit* count = new QLineEdit(u"50"_s, countFrame);
-    QGroupBox* scoreFrame = new QGroupBox(u"Score Option"_s, &window);
-    QPlainTextEdit* riddle = new QPlainTextEdit(u"Tall when young,\nshort when old"_s, &window);
-    QPushButton* button = new QPushButton(u"Guess"_s, &window);
-    QStandardItemModel model{1, 2};
-    QTableView* list = new QTableView(&window);
-    Announcer* announcer = new Announcer(&window);
-
-    Controls() {
+// A window of the controls our fixes are for, shown.
+class AccessibilityTest : public testing::Test {
+protected:
+    AccessibilityTest() {
         auto* item = new QStandardItem(u"Tall when young"_s);
         item->setCheckable(true);
         model.setItem(0, 0, item);
@@ -50,93 +40,77 @@ struct Controls {
     QAccessibleInterface* Cell(int column) {
         return Interface(list)->tableInterface()->cellAt(0, column);
     }
+
+    FrameWindow window;
+    QGroupBox* countFrame = new QGroupBox(u"Number Of Riddles To Display"_s, &window);
+    QLineEdit* count = new QLineEdit(u"50"_s, countFrame);
+    QGroupBox* scoreFrame = new QGroupBox(u"Score Option"_s, &window);
+    QPlainTextEdit* riddle = new QPlainTextEdit(u"Tall when young,\nshort when old"_s, &window);
+    QPushButton* button = new QPushButton(u"Guess"_s, &window);
+    QStandardItemModel model{1, 2};
+    QTableView* list = new QTableView(&window);
+    Announcer* announcer = new Announcer(&window);
 };
 
-struct Case {
-    const char* name;
-    std::function<QString(Controls&)> observe;
-    QString expected;
-};
+TEST_F(AccessibilityTest, LineEditsTextAttributesRunOverItsWholeText) {
+    int start = -1;
+    int end = -1;
+    Interface(count)->textInterface()->attributes(1, &start, &end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 2);
+}
 
-TEST(AccessibilityTest, ScreenReadersAreToldWhatQtWouldMisstate) {
-    const Case cases[] = {
-        {"a line edit's text attributes run over its whole text",
-         [](Controls& c) {
-             int start = -1;
-             int end = -1;
-             Interface(c.count)->textInterface()->attributes(1, &start, &end);
-             return u"%1-%2"_s.arg(start).arg(end);
-         },
-         u"0-2"_s},
-        {"a tick box's action is called toggle, and toggles",
-         [](Controls& c) {
-             QAccessibleActionInterface* actions = c.Cell(0)->actionInterface();
-             actions->doAction(actions->actionNames().value(0));
-             return actions->actionNames().join(u',') +
-                    (c.Cell(0)->state().checked ? u" on"_s : u" off"_s);
-         },
-         u"toggle on"_s},
-        {"a tick box is labelled by its column's header",
-         [](Controls& c) {
-             return c.Cell(0)
-                 ->relations(QAccessible::Label)
-                 .value(0)
-                 .first->text(QAccessible::Name);
-         },
-         u"1"_s},
-        {"a column collapsed to a divider hides its cells",
-         [](Controls& c) {
-             c.list->setColumnWidth(1, 1);
-             const auto shown = [&c](int column) {
-                 return c.Cell(column)->text(QAccessible::Name) +
-                        (c.Cell(column)->state().invisible ? u" hidden"_s : u" shown"_s);
-             };
-             return shown(0) + u", "_s + shown(1);
-         },
-         u"Tall when young shown,  hidden"_s},
-        {"a frame whose caption names the box inside is unnamed; others keep it",
-         [](Controls& c) {
-             return Interface(c.count)->text(QAccessible::Name) + u"|"_s +
-                    Interface(c.countFrame)->text(QAccessible::Name) + u"|"_s +
-                    Interface(c.scoreFrame)->text(QAccessible::Name);
-         },
-         u"Number Of Riddles To Display||Score Option"_s},
-        {"the riddle box reads whole wherever its caret is",
-         [](Controls& c) {
-             int start = 0;
-             int end = 0;
-             return Interface(c.riddle)->textInterface()->textAtOffset(
-                 20, QAccessible::LineBoundary, &start, &end);
-         },
-         u"Tall when young,\nshort when old"_s},
-        {"Enter presses the focused button",
-         [](Controls& c) {
-             int presses = 0;
-             QObject::connect(c.button, &QPushButton::clicked, [&presses] { ++presses; });
-             for (QWidget* focused :
-                  {static_cast<QWidget*>(c.button), static_cast<QWidget*>(c.count)}) {
-                 focused->setFocus();  // the line edit's Enter is its own
-                 QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-                 QApplication::sendEvent(focused, &enter);
-             }
-             return QString::number(presses);
-         },
-         u"1"_s},
-        {"an announcement is a notification in a status bar",
-         [](Controls& c) {
-             c.announcer->Announce(u"Hide Answers"_s);
-             QAccessibleInterface* bar = Interface(c.announcer);
-             QAccessibleInterface* notice = bar->child(0);
-             return u"%1 %2 %3"_s.arg(bar->role() == QAccessible::StatusBar)
-                 .arg(notice->role() == QAccessible::Notification)
-                 .arg(notice->text(QAccessible::Name));
-         },
-         u"1 1 Hide Answers"_s},
-    };
-    for (const Case& row : cases) {
-        Controls controls;
-        EXPECT_EQ(row.observe(controls), row.expected) << row.name;
+TEST_F(AccessibilityTest, TickBoxsActionIsCalledToggleAndToggles) {
+    QAccessibleActionInterface* actions = Cell(0)->actionInterface();
+    EXPECT_EQ(actions->actionNames(), QStringList{u"toggle"_s});
+    actions->doAction(actions->actionNames().value(0));
+    EXPECT_TRUE(Cell(0)->state().checked);
+}
+
+TEST_F(AccessibilityTest, TickBoxIsLabelledByItsColumnsHeader) {
+    EXPECT_EQ(Cell(0)->relations(QAccessible::Label).value(0).first->text(QAccessible::Name),
+              u"1"_s);
+}
+
+TEST_F(AccessibilityTest, ColumnCollapsedToADividerHidesItsCells) {
+    list->setColumnWidth(1, 1);
+    EXPECT_EQ(Cell(0)->text(QAccessible::Name), u"Tall when young"_s);
+    EXPECT_FALSE(Cell(0)->state().invisible);
+    EXPECT_EQ(Cell(1)->text(QAccessible::Name), QString());
+    EXPECT_TRUE(Cell(1)->state().invisible);
+}
+
+TEST_F(AccessibilityTest, FrameWhoseCaptionNamesTheBoxInsideIsUnnamedAndOthersKeepIt) {
+    EXPECT_EQ(Interface(count)->text(QAccessible::Name), u"Number Of Riddles To Display"_s);
+    EXPECT_EQ(Interface(countFrame)->text(QAccessible::Name), QString());
+    EXPECT_EQ(Interface(scoreFrame)->text(QAccessible::Name), u"Score Option"_s);
+}
+
+TEST_F(AccessibilityTest, RiddleBoxReadsWholeWhereverItsCaretIs) {
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(Interface(riddle)->textInterface()->textAtOffset(20, QAccessible::LineBoundary,
+                                                               &start, &end),
+              u"Tall when young,\nshort when old"_s);
+}
+
+TEST_F(AccessibilityTest, EnterPressesTheFocusedButton) {
+    int presses = 0;
+    QObject::connect(button, &QPushButton::clicked, [&presses] { ++presses; });
+    for (QWidget* focused : {static_cast<QWidget*>(button), static_cast<QWidget*>(count)}) {
+        focused->setFocus();  // the line edit's Enter is its own
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(focused, &enter);
     }
+    EXPECT_EQ(presses, 1);
+}
+
+TEST_F(AccessibilityTest, AnnouncementIsANotificationInAStatusBar) {
+    announcer->Announce(u"Hide Answers"_s);
+    QAccessibleInterface* bar = Interface(announcer);
+    EXPECT_EQ(bar->role(), QAccessible::StatusBar);
+    EXPECT_EQ(bar->child(0)->role(), QAccessible::Notification);
+    EXPECT_EQ(bar->child(0)->text(QAccessible::Name), u"Hide Answers"_s);
 }
 
 }  // namespace

@@ -18,8 +18,7 @@ namespace {
 
 TEST(WindowPointerTest, RulesGiveTheHandOnButtonsTheArrowElsewhereAndLeaveBusyAlone) {
     TestFolder folder;
-    folder.WriteBytes(u"HAND-M.CUR"_s,
-                      ReadFile(QStringLiteral(QUORVANE_SOURCE_DIR "/data/HAND-M.CUR")));
+    folder.WriteBytes(u"HAND-M.CUR"_s, ReadFile(SourceFile(u"data/HAND-M.CUR"_s)));
     QWidget window;
     window.resize(200, 100);
     auto* button = new QPushButton(u"Guess"_s, &window);
@@ -47,7 +46,7 @@ TEST(WindowPointerTest, RulesGiveTheHandOnButtonsTheArrowElsewhereAndLeaveBusyAl
 // On a screen of twice the density the hand has twice the pixels, each pixel of the file a square
 // of four, and shows at the size it has at scale 1. The hotspot is given in pixels, as on X11.
 TEST(WindowPointerTest, TheHandAtScaleTwoHasEachPixelDoubled) {
-    const QString path = QStringLiteral(QUORVANE_SOURCE_DIR "/data/HAND-M.CUR");
+    const QString path = SourceFile(u"data/HAND-M.CUR"_s);
     const QImage drawn = LoadCursorFile(path).pixmap().toImage();
     const QCursor hand = LoadCursorFile(path, 2);
     const QImage doubled = hand.pixmap().toImage();

@@ -24,10 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString Sample(const char* name) {
-    return QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/jet/") + QString::fromLatin1(name);
-}
-
 struct StoreOutcome {
     QString report;       // empty when every row was read
     QStringList riddles;  // of a read without a report
@@ -38,11 +34,8 @@ StoreOutcome ReadThroughStore(const QString& path) {
     try {
         Connection connection({}, QStringLiteral(LEGACY_READER));
         connection.Open(RiddleFile::ConnectionString(path));
-        RecordSet records;
-        records.Open(u"select * from tblRiddles"_s, connection, RecordSet::CursorType::Static,
-                     RecordSet::LockType::ReadOnly);
-        for (; !records.Eof(); records.MoveNext()) {
-            outcome.riddles.push_back(records.Fields(1).Value.toString());
+        for (const auto& row : ReadRows(connection, AllRiddles)) {
+            outcome.riddles.push_back(row[1].toString());
         }
     } catch (const StoreError& error) {
         outcome = {QString::fromUtf8(error.what()), {}};
@@ -56,6 +49,11 @@ constexpr const char* NotOurs =
 constexpr const char* Damaged = "The riddle file %1 is damaged.";
 constexpr const char* NoTable = "The riddle file %1 has no table tblRiddles.";
 
+class BrokenFileTest : public testing::Test {
+protected:
+    TestFolder folder;
+};
+
 struct BrokenFile {
     const char* name;    // of the file in tests/data/store, whose README says how it was made
     const char* report;  // with %1 for the file; nullptr when the rows load
@@ -63,7 +61,7 @@ struct BrokenFile {
     QString firstRiddle;  // as the record set gives it
 };
 
-TEST(BrokenFileTable, StoreGivesTheFilesOutcome) {
+TEST_F(BrokenFileTest, StoreGivesEachFileOfTheCorpusItsOutcome) {
     const BrokenFile corpus[] = {
         {"WrongKey", NotOurs, 0, {}},
         {"Junk", NotOurs, 0, {}},
@@ -81,15 +79,13 @@ TEST(BrokenFileTable, StoreGivesTheFilesOutcome) {
         {"MegabyteRiddle", nullptr, 1, QString(1 << 20, u'x')},
         {"InvalidUtf8", nullptr, 1, u"A\ufffdB\ufffd"_s},
     };
-    TestFolder folder;
     folder.MakeRiddleFile(u"MegabyteRiddle.mdb"_s, {{1, QString(1 << 20, u'x'), u"a"_s}});
     for (const BrokenFile& file : corpus) {
         SCOPED_TRACE(file.name);
         const QString name = QString::fromLatin1(file.name) + u".mdb"_s;
         const QString path = folder.Path(name);
         if (!QFile::exists(path)) {
-            ASSERT_TRUE(
-                QFile::copy(QStringLiteral(QUORVANE_SOURCE_DIR "/tests/data/store/") + name, path));
+            ASSERT_TRUE(QFile::copy(SourceFile(u"tests/data/store/"_s + name), path));
         }
         const StoreOutcome store = ReadThroughStore(path);
         EXPECT_EQ(store.report,
@@ -131,21 +127,20 @@ QByteArray DamagedCopy(const QByteArray& whole, int variant, std::mt19937& rando
 
 // A damaged copy is read whole, read with some texts changed (the format has no checksums to
 // tell), or refused with one of the reports a broken file gets; never another failure.
-TEST(DamagedLegacyTest, EveryDamagedCopyGivesRowsOrABrokenFilesReport) {
+TEST_F(BrokenFileTest, EveryDamagedAccessCopyGivesRowsOrABrokenFilesReport) {
     const QStringList brokenFileReports = {u" is damaged."_s,
                                            u" has no table tblRiddles."_s,
                                            u"fewer than three columns"_s,
                                            u"it is not a riddle file"_s,
                                            u"which this program cannot read"_s,
                                            u"its password is not the program's"_s};
-    TestFolder folder;
     std::mt19937 random(2026);
     std::map<std::string, int> outcomes;
     for (const char* sample : {"riddles-jet4.mdb", "riddles-edge.mdb", "db-enc.mdb"}) {
-        QFile file(Sample(sample));
+        QFile file(JetSample(sample));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray whole = file.readAll();
-        const StoreOutcome original = ReadThroughStore(Sample(sample));
+        const StoreOutcome original = ReadThroughStore(JetSample(sample));
         for (int variant = 0; variant < 50; ++variant) {
             SCOPED_TRACE(std::string(sample) + " variant " + std::to_string(variant));
             const QString path =
@@ -177,9 +172,8 @@ std::string RefusalOf(const QString& reader, const QString& path, int silenceMs 
     return "read";
 }
 
-TEST(LegacyFileTest, ReadersThatFailDieStallOrStopEarlyGiveTheDamagedReport) {
+TEST_F(BrokenFileTest, AccessReadersThatFailDieStallOrStopEarlyGiveTheDamagedReport) {
     using testing::HasSubstr;
-    TestFolder folder;
     const auto script = [&](const char* name, const QByteArray& body) {
         const QString path = folder.WriteBytes(QString::fromLatin1(name), "#!/bin/sh\n" + body);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
@@ -194,7 +188,7 @@ TEST(LegacyFileTest, ReadersThatFailDieStallOrStopEarlyGiveTheDamagedReport) {
     }
     EXPECT_THAT(RefusalOf(script("stall", "exec sleep 30\n"), junk, 200), HasSubstr("is damaged"));
     EXPECT_THAT(RefusalOf(folder.Path(u"absent-reader"_s), junk), HasSubstr("cannot be started"));
-    EXPECT_THAT(RefusalOf(reader, Sample("db2007-enc.accdb")), HasSubstr("is damaged"));
+    EXPECT_THAT(RefusalOf(reader, JetSample("db2007-enc.accdb")), HasSubstr("is damaged"));
 }
 
 }  // namespace
