@@ -1,5 +1,5 @@
 // Reading riddle files through the connection and record sets: our own files, those of the
-// earlier tool, and Access files read by the reader program once at the first query. Neither kind
+// earlier tool, and Access files read by the reader program once at the first query. None of them
 // is ever changed.
 #include "store/Connection.h"
 #include "store/RecordSet.h"
