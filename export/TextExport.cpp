@@ -1,12 +1,12 @@
 // Writing result lists as text: built whole in memory, then written in one piece.
 #include "export/TextExport.h"
 
+#include "export/AnsiCodePage.h"
 #include "kit/ErrorReport.h"
 #include "kit/ReplaceFile.h"
 #include "kit/Seams.h"
 
 #include <QList>
-#include <QStringEncoder>
 
 QString ListToText(const ExportSource& list, EventPump& events) {
     const QString tab = QStringLiteral("\t");
@@ -37,25 +37,8 @@ void ListToTextFile(const ExportSource& list, const QString& path, EventPump& ev
     WriteTextFile(ListToText(list, events), path);
 }
 
-QByteArray ToWindows1252(const QString& text) {
-    // The converter marks a character it cannot hold with SUB (0x1A); that byte becomes "?"
-    // unless the text itself holds the SUB character, which then decides character by character.
-    constexpr char Sub = '\x1a';
-    QStringEncoder encoder("windows-1252");
-    if (!text.contains(QChar(u'\x1a'))) {
-        QByteArray bytes = encoder.encode(text);
-        return bytes.contains(Sub) ? bytes.replace(Sub, '?') : bytes;
-    }
-    QByteArray bytes;
-    for (const char32_t c : text.toUcs4()) {
-        const QByteArray one = encoder.encode(QString::fromUcs4(&c, 1));
-        bytes += (one == QByteArray(1, Sub) && c != U'\x1a') ? QByteArray("?") : one;
-    }
-    return bytes;
-}
-
 void WriteTextFile(const QString& text, const QString& path) {
-    ReplaceFile(path, ToWindows1252(text));
+    ReplaceFile(path, ToAnsiCodePage(text));
 }
 
 void SaveResultsAsText(const ExportSource& list, SaveChoice& last, SaveDialog& dialog,

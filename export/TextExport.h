@@ -18,11 +18,9 @@ QString ListToText(const ExportSource& list, EventPump& events);
 // Builds the text of the list and writes it to path.
 void ListToTextFile(const ExportSource& list, const QString& path, EventPump& events);
 
-// Replaces the file at path with the text in Windows-1252, as ReplaceFile does.
+// Replaces the file at path with the text in the system's ANSI code page (export/AnsiCodePage.h),
+// as ReplaceFile does.
 void WriteTextFile(const QString& text, const QString& path);
-
-// A character Windows-1252 cannot hold becomes "?".
-QByteArray ToWindows1252(const QString& text);
 
 inline const QString SaveDialogTitle = QStringLiteral("Save List");
 inline const QString SaveDialogFilters =

@@ -2,7 +2,7 @@
 // with "=" stays text.
 #include "export/XlsxFile.h"
 
-#include <QFile>
+#include <QList>
 
 #include <xlsxwriter.h>
 
@@ -78,7 +78,9 @@ std::vector<double> FittedWidths(const std::vector<std::vector<QString>>& rows, 
 
 void WriteXlsx(const QString& path, const std::vector<std::vector<QString>>& rows,
                const std::vector<double>& widths) {
-    const QByteArray nativePath = QFile::encodeName(path);
+    // libxlsxwriter takes names in UTF-8: as the file system has them on Linux, and opened through
+    // the wide calls on Windows.
+    const QByteArray nativePath = path.toUtf8();
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     lxw_workbook* workbook = workbook_new_opt(nativePath.constData(), &options);
