@@ -1,7 +1,7 @@
 # Cross-building for 64-bit Windows with Debian's mingw-w64 compilers, posix thread model (the
 # win32 model has no std::thread). Libraries are looked for in the Windows SDK that
 # scripts/windows-sdk builds, named by QUORVANE_WINDOWS_SDK in the environment, and in mingw's
-# own tree; programs are the build machine's. Tests run under Wine.
+# own tree; programs are the build machine's.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triplet x86_64-w64-mingw32)
@@ -13,5 +13,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-find_program(QUORVANE_WINE wine)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${QUORVANE_WINE}")
