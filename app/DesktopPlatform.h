@@ -2,7 +2,7 @@
 // DesktopPlatform_windows.cpp.
 #pragma once
 
-#include "export/XlsxSpreadsheet.h"
+#include "export/Spreadsheet.h"
 #include "kit/Settings.h"
 
 #include <memory>
@@ -10,8 +10,5 @@
 // Where the user's settings are kept.
 std::unique_ptr<SettingsStore> UserSettings();
 
-// How the spreadsheet program is found and started.
-ProgramLookup DesktopProgramLookup();
-
-// Spreadsheets the user only opens are written here.
-QString SpreadsheetFolder();
+// The spreadsheet program exports go to.
+std::unique_ptr<SpreadsheetProvider> UserSpreadsheets();

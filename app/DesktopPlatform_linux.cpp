@@ -2,12 +2,16 @@
 // and the spreadsheet program is the desktop's default for .xlsx files.
 #include "app/DesktopPlatform.h"
 
+#include "export/XlsxSpreadsheet.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 
 std::unique_ptr<SettingsStore> UserSettings() {
     return std::make_unique<IniSettingsStore>();
 }
+
+namespace {
 
 // Programs as the desktop finds them on the PATH, and its default for .xlsx files as xdg-mime
 // names it.
@@ -37,8 +41,11 @@ ProgramLookup DesktopProgramLookup() {
             }};
 }
 
-// A per-user runtime folder.
-QString SpreadsheetFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/quorvane");
+}  // namespace
+
+// Spreadsheets the user only opens go to a per-user runtime folder.
+std::unique_ptr<SpreadsheetProvider> UserSpreadsheets() {
+    return std::make_unique<DesktopSpreadsheets>(
+        DesktopProgramLookup(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                                    QStringLiteral("/quorvane"));
 }

@@ -6,11 +6,11 @@
 DesktopServices::DesktopServices(const QString& settingsFolder)
     : settings(settingsFolder.isEmpty() ? UserSettings()
                                         : std::make_unique<IniSettingsStore>(settingsFolder)),
-      spreadsheets(DesktopProgramLookup(), SpreadsheetFolder()) {}
+      spreadsheets(UserSpreadsheets()) {}
 
 WorkingWindowServices DesktopServices::ForWorkingWindow(Messages& messagesTo, Files files,
                                                         Connection* riddleConnection,
                                                         std::function<void()> showMainWindow) {
-    return {messagesTo, *settings,        saveDialog,       spreadsheets,
+    return {messagesTo, *settings,        saveDialog,       *spreadsheets,
             events,     std::move(files), riddleConnection, std::move(showMainWindow)};
 }

@@ -2,7 +2,7 @@
 // program and the benchmarks.
 #pragma once
 
-#include "export/XlsxSpreadsheet.h"
+#include "export/Spreadsheet.h"
 #include "kit/Settings.h"
 #include "results/WorkingWindow.h"
 #include "ui/QtPlatform.h"
@@ -30,6 +30,6 @@ public:
     SystemProcess process;
     std::unique_ptr<SettingsStore> settings;
     QtSaveDialog saveDialog{nullptr};
-    DesktopSpreadsheets spreadsheets;
+    std::unique_ptr<SpreadsheetProvider> spreadsheets;
     QtEventPump events{process};
 };

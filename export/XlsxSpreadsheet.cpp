@@ -67,23 +67,6 @@ void RemoveOldExports(const QString& folder, const QString& newest, const QDateT
 
 }  // namespace
 
-std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lookup) {
-    for (const char* name : {"soffice", "libreoffice", "localc"}) {
-        if (const QString path = lookup.findExecutable(QString::fromLatin1(name));
-            !path.isEmpty()) {
-            return SpreadsheetProgram{path, {QStringLiteral("-n")}};
-        }
-    }
-    if (const QString path = lookup.findExecutable(QStringLiteral("gnumeric")); !path.isEmpty()) {
-        return SpreadsheetProgram{path, {}};
-    }
-    const QString opener = lookup.findExecutable(QStringLiteral("xdg-open"));
-    if (!opener.isEmpty() && !lookup.defaultXlsxApplication().isEmpty()) {
-        return SpreadsheetProgram{opener, {}};
-    }
-    return std::nullopt;
-}
-
 XlsxSpreadsheet::XlsxSpreadsheet(SpreadsheetProgram program, ProgramLookup lookup, QString folder,
                                  QDateTime programStart)
     : program_(std::move(program)),

@@ -1,6 +1,6 @@
 // The spreadsheet program of this desktop: cells are collected, written to an .xlsx file, and the
-// file is opened in LibreOffice, Gnumeric or the default program. How programs are found and
-// started comes from outside (app/DesktopServices gives the desktop's way).
+// file is opened in the program the system finds for it. How programs are found and started
+// comes from outside (app/DesktopPlatform gives the desktop's way).
 #pragma once
 
 #include "export/Spreadsheet.h"
@@ -27,8 +27,9 @@ struct ProgramLookup {
     std::function<bool(const QString& program, const QStringList& arguments)> startDetached;
 };
 
-// LibreOffice opens the file as a new, unsaved document; Gnumeric and the default program open
-// it as it is.
+// The program that opens the exports, as each system finds it (SpreadsheetProgram_posix.cpp,
+// SpreadsheetProgram_windows.cpp). LibreOffice opens the file as a new, unsaved document; the
+// others open it as it is.
 std::optional<SpreadsheetProgram> FindSpreadsheetProgram(const ProgramLookup& lookup);
 
 // Each export is a new file in the folder. The folder may live in memory until logout, so each
