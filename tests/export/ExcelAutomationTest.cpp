@@ -1,0 +1,203 @@
+// Excel's automation as the export drives it, against a stand-in automation object that answers
+// every member by name and writes down each call: what Excel would be asked, in order, and
+// what a failing Excel makes of the export.
+#include "export/ExcelAutomation.h"
+#include "kit/ErrorReport.h"
+#include "results/ResultList.h"
+#include "tests/support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// windows.h first: the COM headers rely on what it defines.
+#include <windows.h>
+
+#include <oleauto.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The calls every stand-in object of one application received, and the call that fails.
+struct CallLog {
+    QStringList calls;
+    int failAt = -1;  // the index of the call that fails, as Excel does with an exception
+};
+
+// An automation object named by the member that gave it ("ActiveSheet"); every property read or
+// method call gives a new one. Member names get their ids in the order they are first asked for.
+class StandIn final : public IDispatch {
+public:
+    StandIn(QString name, std::shared_ptr<CallLog> log)
+        : path_(std::move(name)), log_(std::move(log)) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (id == IID_IUnknown || id == IID_IDispatch) {
+            *object = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
+                                            DISPID* ids) override {
+        const QString name = QString::fromWCharArray(names[0]);
+        qsizetype id = Names().indexOf(name);
+        if (id < 0) {
+            Names().append(name);
+            id = Names().size() - 1;
+        }
+        *ids = static_cast<DISPID>(id + 1);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD kind, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT*) override {
+        const QString name = member == DISPID_VALUE ? u"(default)"_s : Names()[member - 1];
+        QStringList arguments;  // given last to first
+        for (UINT i = parameters->cArgs; i-- > 0;) {
+            const VARIANT& value = parameters->rgvarg[i];
+            arguments << (value.vt == VT_I4 ? QString::number(value.lVal)
+                          : value.vt == VT_BSTR
+                              ? u"\""_s + QString::fromWCharArray(value.bstrVal) + u"\""_s
+                          : value.vt == VT_BOOL ? (value.boolVal ? u"True"_s : u"False"_s)
+                                                : u"?"_s);
+        }
+        const bool put = kind == DISPATCH_PROPERTYPUT;
+        const QString call =
+            path_ + u'.' + name +
+            (put ? u" = "_s + arguments.join(u", "_s)
+                 : (arguments.isEmpty() ? QString() : u"("_s + arguments.join(u", "_s) + u')'));
+        if (log_->calls.size() == log_->failAt) {
+            log_->calls << call + u" fails"_s;
+            exception->bstrDescription = SysAllocString(L"The stand-in refused.");
+            return DISP_E_EXCEPTION;
+        }
+        log_->calls << call;
+        if (!put && result != nullptr) {
+            result->vt = VT_DISPATCH;
+            result->pdispVal = new StandIn(name, log_);
+        }
+        return S_OK;
+    }
+
+private:
+    static QStringList& Names() {
+        static QStringList names;
+        return names;
+    }
+
+    QString path_;
+    std::shared_ptr<CallLog> log_;
+    ULONG references_ = 1;
+};
+
+// Each export begins with a new application, as a new Excel instance would.
+class ExcelAutomationTest : public testing::Test {
+protected:
+    ExcelAutomationTest() {
+        list.AddColumn(u"Riddles"_s);
+        list.AddColumn(u"Answers"_s);
+    }
+    void AddRow(const QString& text, const QString& answer, bool ticked) {
+        const int row = list.AddRow(text);
+        list.SetSubItem(row, 1, answer);
+        list.SetTicked(row, ticked);
+    }
+    void Send(SpreadsheetProvider& provider) {
+        ErrorTrap trap(messages, u"Form3"_s, u"PushButton13_Click"_s);
+        SendResultsToSpreadsheet(list.Snapshot(), provider, messages, pointer, events, trap);
+    }
+    ExcelSpreadsheets Excel() {
+        return ExcelSpreadsheets(std::make_unique<FakeSpreadsheets>(),
+                                 [this] { return AutomationObject(new StandIn(u"Excel"_s, log)); });
+    }
+
+    std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
+    ResultList list;
+    FakeMessages messages;
+    FakePointer pointer;
+    FakeEvents events;
+};
+
+TEST_F(ExcelAutomationTest, ExportAsksExcelForAWorkbookCellsFittedColumnsAndVisibility) {
+    AddRow(u"=SUM(1)"_s, u"a=b"_s, true);
+    AddRow(u"skipped"_s, u"x"_s, false);
+    AddRow(u"Caf\u00e9"_s, u"\u20ac"_s, true);
+    ExcelSpreadsheets excel = Excel();
+    Send(excel);
+    // The availability check only creates an application; the export's own makes every call.
+    EXPECT_EQ(log->calls, (QStringList{
+                              u"Excel.Workbooks"_s,
+                              u"Workbooks.Add"_s,
+                              u"Add.ActiveSheet"_s,
+                              u"ActiveSheet.Cells(1, 1)"_s,
+                              u"Cells.(default) = \"Riddles\""_s,
+                              u"ActiveSheet.Columns(1)"_s,
+                              u"Columns.AutoFit"_s,
+                              u"ActiveSheet.Cells(1, 2)"_s,
+                              u"Cells.(default) = \"Answers\""_s,
+                              u"ActiveSheet.Columns(2)"_s,
+                              u"Columns.AutoFit"_s,
+                              u"ActiveSheet.Cells(2, 1)"_s,
+                              u"Cells.Value = \"=SUM(1)\""_s,
+                              u"ActiveSheet.Cells(2, 2)"_s,
+                              u"Cells.Value = \"ab\""_s,
+                              u"ActiveSheet.Cells(4, 1)"_s,
+                              u"Cells.Value = \"Caf\u00e9\""_s,
+                              u"ActiveSheet.Cells(4, 2)"_s,
+                              u"Cells.Value = \"\u20ac\""_s,
+                              u"ActiveSheet.Columns"_s,
+                              u"Columns.AutoFit"_s,
+                              u"Excel.Visible = True"_s,
+                          }));
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_EQ(pointer.value, Pointer::Default);
+}
+
+// What Excel refuses is reported with its own words, once for each failing step, and the
+// export goes on; an Excel that cannot be started is "not installed".
+TEST_F(ExcelAutomationTest, RefusedCallsAreReportedAndAnExcelThatWillNotStartIsNotInstalled) {
+    AddRow(u"r"_s, u"a"_s, true);
+    ExcelSpreadsheets excel = Excel();
+    log->failAt = 11;  // the first data cell
+    Send(excel);
+    EXPECT_EQ(log->calls[11], u"ActiveSheet.Cells(2, 1) fails"_s);
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains(u"Excel did not take Cells: The stand-in refused."_s))
+        << messages.errors[0].toStdString();
+    EXPECT_EQ(log->calls.last(), u"Excel.Visible = True"_s);
+
+    ExcelSpreadsheets broken(std::make_unique<FakeSpreadsheets>(),
+                             []() -> AutomationObject { throw std::runtime_error("no Excel"); });
+    messages.messages.clear();
+    Send(broken);
+    EXPECT_EQ(messages.messages.size(), 2);  // "…without error.", then "…this feature."
+}
+
+// Where Excel is not registered, exports go to the other provider: the associated program.
+TEST_F(ExcelAutomationTest, WithoutExcelTheOtherProviderTakesTheExport) {
+    AddRow(u"r"_s, u"a"_s, true);
+    auto files = std::make_unique<FakeSpreadsheets>();
+    FakeSpreadsheets& other = *files;
+    ExcelSpreadsheets excel(std::move(files), {});
+    Send(excel);
+    EXPECT_EQ(other.log.calls.last(), u"visible"_s);
+    EXPECT_TRUE(log->calls.isEmpty());
+}
+
+}  // namespace
