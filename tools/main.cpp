@@ -3,6 +3,7 @@
 #include "tools/RiddleCommands.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -169,10 +170,10 @@ int Run(const QString& name, const Arguments& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) {
-        args.append(QString::fromLocal8Bit(argv[i]));
-    }
+    // Qt reads the arguments as the system passes them: on Windows as wide characters, so that a
+    // file name outside the ANSI code page arrives whole.
+    const QCoreApplication application(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args[0] == u"--help" || args[0] == u"-h") {
         std::fputs(Usage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;

@@ -7,7 +7,7 @@
 // error and ends with the status that names it.
 #include "store/RiddleSchema.h"
 #include "store/legacy/LegacyStream.h"
-#include "store/legacy/reader/BinaryOutput.h"
+#include "store/legacy/reader/ReaderPlatform.h"
 
 // glib first: mdbtools.h wraps what it includes in extern "C", which C++ parts of glib refuse.
 // A libmdb built without GLib, as for Windows, brings a stand-in of its own instead.
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
         return Fail(LegacyStream::Usage, "Usage: quorvane-legacy-reader FILE");
     }
     MakeStandardOutputBinary();
-    MdbHandle* mdb = mdb_open(argv[1], MDB_NOFLAGS);
+    MdbHandle* mdb = mdb_open(FileArgument(argv).c_str(), MDB_NOFLAGS);
     if (mdb == nullptr) {
         return Fail(CannotOpen, "the file cannot be opened as an Access database");
     }

@@ -1,0 +1,12 @@
+// What the reader needs of the system it runs on: ReaderPlatform_posix.cpp and
+// ReaderPlatform_windows.cpp say what each takes.
+#pragma once
+
+#include <string>
+
+// Standard output writing bytes as written: Windows would turn every newline byte into two.
+void MakeStandardOutputBinary();
+
+// The file named on the command line, as libmdb's fopen takes it. Windows hands programs their
+// arguments in the ANSI code page, which cannot name every file.
+std::string FileArgument(char** argv);
