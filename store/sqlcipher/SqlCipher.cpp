@@ -77,8 +77,8 @@ void Database::Open(const QString& path, const QByteArray& key, Access access) {
     const int flags = (access == Access::ReadOnly ? SQLITE_OPEN_READONLY
                                                   : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) |
                       SQLITE_OPEN_NOMUTEX;
-    const QByteArray nativePath = QFile::encodeName(path);
-    const int opened = sqlite3_open_v2(nativePath.constData(), &db_, flags, nullptr);
+    // SQLite takes names in UTF-8 everywhere; on Windows it opens them through the wide calls.
+    const int opened = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
     if (opened != SQLITE_OK) {
         const QString description = Describe(opened, path_, sqlite3_errstr(opened));
         sqlite3_close(db_);
