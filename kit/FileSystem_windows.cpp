@@ -25,35 +25,39 @@ QString Native(const QString& path) {
 // What the system said of a failed call, as the errno the callers report.
 int ErrnoOf(DWORD error) {
     switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return EACCES;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_NOT_SAME_DEVICE:
-        return EXDEV;
-    default:
-        return EIO;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EACCES;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_NOT_SAME_DEVICE:
+            return EXDEV;
+        default:
+            return EIO;
     }
 }
 
 // The volume and file index stand for the device and inode; the runtime's own fields are 0.
 int Status(HANDLE file, FileStatus& status) {
+    // A pipe or a device has no file information to give: it is simply no regular file.
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        status = {};
+        return 0;
+    }
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file, &info)) {
         errno = ErrnoOf(GetLastError());
         return -1;
     }
-    const bool folder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    status.regular = !folder && GetFileType(file) == FILE_TYPE_DISK;
-    status.identity = {info.dwVolumeSerialNumber,
-                       (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
-                       static_cast<qint64>((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow)};
+    status.regular = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    status.identity = {
+        info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+        static_cast<qint64>((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow)};
     return 0;
 }
 
@@ -72,9 +76,9 @@ int CreateNew(const QString& path) {
 
 int StatusOf(const QString& path, FileStatus& status) {
     // Opened for no access at all: enough to ask what it is, and folders open too.
-    const HANDLE file = CreateFileW(Wide(Native(path)), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file =
+        CreateFileW(Wide(Native(path)), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         errno = ErrnoOf(GetLastError());
         return -1;

@@ -17,10 +17,11 @@ QString ValueName(const QString& application, const QString& section, const QStr
     return RegistrySettingsStore::KeyPath(application, section) + u'\\' + key;
 }
 
-// The value as text, or nothing when it is missing or holds no text.
+// The value as text, or nothing when it is missing or holds no text. Text is read as it is
+// kept, as the settings calls read it; Windows refuses to give REG_EXPAND_SZ values otherwise.
 std::optional<QString> ReadValue(const QString& keyPath, const QString& key) {
     DWORD bytes = 0;
-    constexpr DWORD Texts = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+    constexpr DWORD Texts = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
     if (RegGetValueW(HKEY_CURRENT_USER, Wide(keyPath), Wide(key), Texts, nullptr, nullptr,
                      &bytes) != ERROR_SUCCESS) {
         return std::nullopt;
