@@ -43,6 +43,21 @@ QByteArray Rc4(const QByteArray& key, QByteArray data) {
     return data;
 }
 
+// Windows-1252 is Latin-1 but for 0x80 to 0x9F. Qt knows it by name only where it is built with
+// ICU, which Qt for Windows is not; the five bytes the code page leaves out stay as they are.
+QString FromWindows1252(const QByteArray& bytes) {
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text;
+    for (const char byte : bytes) {
+        const auto code = static_cast<quint8>(byte);
+        text += QChar(code >= 0x80 && code < 0xA0 ? High[code - 0x80] : char16_t{code});
+    }
+    return text;
+}
+
 }  // namespace
 
 DatabaseKind KindOfDatabase(const QByteArray& head) {
@@ -94,7 +109,7 @@ QString AccessPassword(const QByteArray& head) {
                    Rc4(QByteArray("\xc7\xda\x39\x6b", 4), header.mid(MaskedAt, MaskedLength)));
     QString text;
     if (KindOfDatabase(head) == DatabaseKind::Jet3) {
-        text = QStringDecoder("windows-1252").decode(header.mid(PasswordAt, Jet3PasswordLength));
+        text = FromWindows1252(header.mid(PasswordAt, Jet3PasswordLength));
     } else {
         double created = 0;
         const quint64 createdBits = qFromLittleEndian<quint64>(header.constData() + CreatedAt);

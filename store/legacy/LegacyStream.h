@@ -19,16 +19,17 @@ inline constexpr char EndMark = 'E';
 inline constexpr char NullField = 0;
 inline constexpr char TextField = 1;
 
-// The reader's exit statuses.
+// The reader's exit statuses. None is 3, which a program that aborts ends with on Windows: a reader
+// that aborts on a damaged file would otherwise report a missing table.
 enum Status : int {
     Whole = 0,  // the stream is complete
     Usage = 1,
     CannotOpen = 2,
-    NoTable = 3,
     TooFewColumns = 4,
     ReadingEndGone = 5,
     RowUnreadable = 6,
     TextTooLong = 7,
+    NoTable = 8,
 };
 
 }  // namespace LegacyStream
