@@ -1,6 +1,7 @@
 // quorvane-riddles: makes, dumps, imports and generates the riddle files the program reads.
 #include "store/RiddleFile.h"
 #include "tools/RiddleCommands.h"
+#include "tools/StandardOutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -131,6 +132,7 @@ const Command Commands[] = {
      }},
     {"dump", DumpHelp, 1,
      [](const Arguments& args, const QString& password) {
+         MakeStandardOutputBinary();
          DumpRiddleFile(args.positional[0], password, stdout);
      }},
     {"import", ImportHelp, 2,

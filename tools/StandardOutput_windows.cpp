@@ -1,0 +1,11 @@
+// The C runtime opens standard output in text mode.
+#include "tools/StandardOutput.h"
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <io.h>
+
+void MakeStandardOutputBinary() {
+    _setmode(_fileno(stdout), _O_BINARY);
+}
