@@ -59,7 +59,7 @@ TEST(SettingsTest, FullDiskKeepsTheFileAndTheFailedValueNeverLandsLater) {
     TestFolder folder;
     const TinyDisk disk(folder.Path(u"disk"_s));
     if (!disk.Mounted()) {
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << disk.WhyNot().toStdString();
+        GTEST_SKIP() << disk.WhyNot().toStdString();
     }
     const QByteArray edited = "[Quorvane%20Software]\nText1=6\na stray line\n";
     const QString ini = folder.WriteBytes(u"disk/Tarvellan.ini"_s, edited);

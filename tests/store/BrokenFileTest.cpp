@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -174,19 +175,18 @@ std::string RefusalOf(const QString& reader, const QString& path, int silenceMs 
 
 TEST_F(BrokenFileTest, AccessReadersThatFailDieStallOrStopEarlyGiveTheDamagedReport) {
     using testing::HasSubstr;
-    const auto script = [&](const char* name, const QByteArray& body) {
-        const QString path = folder.WriteBytes(QString::fromLatin1(name), "#!/bin/sh\n" + body);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    const auto fake = [&](const QString& name) {  // a copy of the stand-in, named for its failure
+        const QString path =
+            folder.Path(name + u'-' + QFileInfo(QStringLiteral(FAKE_READER)).fileName());
+        QFile::copy(QStringLiteral(FAKE_READER), path);
         return path;
     };
     const QString reader = QStringLiteral(LEGACY_READER);
     const QString junk = folder.WriteBytes(u"junk.mdb"_s, QByteArray(5000, '\x5a'));
-    for (const QString& failing :
-         {reader, script("cut", "printf 'R\\001\\005\\000'\n"), script("crash", "kill -SEGV $$\n"),
-          script("trailing", "printf 'ER'\n")}) {
+    for (const QString& failing : {reader, fake(u"cut"_s), fake(u"crash"_s), fake(u"trailing"_s)}) {
         EXPECT_THAT(RefusalOf(failing, junk), HasSubstr("is damaged"));
     }
-    EXPECT_THAT(RefusalOf(script("stall", "exec sleep 30\n"), junk, 200), HasSubstr("is damaged"));
+    EXPECT_THAT(RefusalOf(fake(u"stall"_s), junk, 200), HasSubstr("is damaged"));
     EXPECT_THAT(RefusalOf(folder.Path(u"absent-reader"_s), junk), HasSubstr("cannot be started"));
     EXPECT_THAT(RefusalOf(reader, JetSample("db2007-enc.accdb")), HasSubstr("is damaged"));
 }

@@ -184,8 +184,8 @@ TEST_F(RecordSetTest, AccessSamplesGiveTheirRowsToBothQueriesAndStayAsTheyWere) 
         EXPECT_EQ(rows[0][0].toLongLong(), 1);
         EXPECT_EQ(rows[0][2].toString(), u"A piano"_s);
         EXPECT_EQ(rows[1][2].toString(), u"Ein Handtuch (Gr\u00f6\u00dfe egal)"_s);
-        // Outside the BMP gives ??.
-        EXPECT_TRUE(rows[2][1].toString().contains(u"?? and writes \u6f22\u5b57"_s));
+        // Outside the BMP Linux's mdbtools gives ??, Windows' conversion the character itself.
+        EXPECT_TRUE(rows[2][1].toString().contains(u" and writes \u6f22\u5b57"_s));
         std::set<QString> drawn;
         for (int i = 0; i < 20; ++i) {
             const Rows two = Read(RandomRiddles(2));

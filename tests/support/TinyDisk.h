@@ -1,28 +1,15 @@
-// A tmpfs of 64 KB mounted in a folder of the test's own, to meet a full file system for real.
-// Mounting needs root; tests skip with WhyNot() where it is refused.
+// A file system of 64 KB in a folder of the test's own, to meet a full disk for real: a tmpfs,
+// which needs root (TinyDisk_posix.cpp, TinyDisk_windows.cpp). Tests skip with WhyNot() without.
 #pragma once
 
 #include <QDir>
 #include <QFile>
 #include <QString>
 
-#include <cerrno>
-
-#include <sys/mount.h>
-
 class TinyDisk final {
 public:
-    explicit TinyDisk(const QString& folder) : folder_(folder) {
-        QDir().mkpath(folder);
-        mounted_ =
-            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
-        why_ = mounted_ ? QString() : qt_error_string(errno);
-    }
-    ~TinyDisk() {
-        if (mounted_) {
-            ::umount(QFile::encodeName(folder_).constData());
-        }
-    }
+    explicit TinyDisk(const QString& folder);
+    ~TinyDisk();
     TinyDisk(const TinyDisk&) = delete;
     TinyDisk& operator=(const TinyDisk&) = delete;
 

@@ -1,6 +1,7 @@
 // The riddle tool as a user runs it: round trips, and the errors it stops with.
 #include "store/RiddleFile.h"
 #include "tests/support/RiddleFiles.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,8 +80,11 @@ TEST_F(RiddleToolTest, FailedMakeKeepsTheOldFile) {
 TEST_F(RiddleToolTest, MakeThroughLinksReplacesTheFileTheyLeadTo) {
     const QString real = folder.Path(u"real.mdb"_s);
     ASSERT_EQ(RiddleTool({u"make"_s, Tsv("1\told\triddle\n"), real}).status, 0);
-    ASSERT_TRUE(QFile::link(u"real.mdb"_s, folder.Path(u"inner.mdb"_s)));
-    ASSERT_TRUE(QFile::link(folder.Path(u"inner.mdb"_s), Out()));
+    if (const QString why = MakeSymbolicLink(u"real.mdb"_s, folder.Path(u"inner.mdb"_s));
+        !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    ASSERT_EQ(MakeSymbolicLink(folder.Path(u"inner.mdb"_s), Out()), QString());
     ASSERT_EQ(RiddleTool({u"make"_s, Tsv("1\tnew\triddle\n"), Out()}).status, 0);
     EXPECT_TRUE(QFileInfo(Out()).isSymLink() && QFileInfo(folder.Path(u"inner.mdb"_s)).isSymLink());
     EXPECT_EQ(RiddleTool({u"dump"_s, real}).out, "id\triddle\tanswer\n1\tnew\triddle\n");
