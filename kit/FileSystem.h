@@ -40,4 +40,7 @@ int Rename(const QString& from, const QString& to);
 void SyncFolder(const QString& folder);
 int Remove(const QString& path);
 
+// What an errno value these calls left says, in the system's words.
+QString ErrorText(int error);
+
 }  // namespace FileSystem

@@ -84,4 +84,8 @@ int Remove(const QString& path) {
     return ::unlink(Native(path).constData());
 }
 
+QString ErrorText(int error) {
+    return qt_error_string(error);
+}
+
 }  // namespace FileSystem

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cwchar>
 
 #include <fcntl.h>
 #include <io.h>
@@ -126,6 +127,11 @@ void SyncFolder(const QString&) {}
 
 int Remove(const QString& path) {
     return _wunlink(Wide(Native(path)));
+}
+
+// Qt's qt_error_string reads its number as a Windows error code, which errno values are not.
+QString ErrorText(int error) {
+    return QString::fromWCharArray(_wcserror(error));
 }
 
 }  // namespace FileSystem

@@ -38,7 +38,7 @@ QByteArray ReadSmallFile(const QString& path, qint64 limit) {
     // Opened without waiting, so a FIFO cannot block; what it is decides before any read.
     const int handle = FileSystem::OpenToRead(path);
     if (handle < 0) {
-        throw refuse(qt_error_string(errno));
+        throw refuse(FileSystem::ErrorText(errno));
     }
     QFile file;
     file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);

@@ -44,7 +44,7 @@ public:
             }
         }
         if (handle_ < 0) {
-            Fail(shownPath_, qt_error_string(errno));
+            Fail(shownPath_, FileSystem::ErrorText(errno));
         }
         // A file that replaces another keeps its permissions.
         FileSystem::CopyPermissions(target_, handle_);
@@ -66,12 +66,12 @@ public:
     void PutInPlace(const FileCalls& calls) {
         // Some file systems report a full disk only when the data reaches it.
         if (calls.sync(handle_) != 0) {
-            Fail(shownPath_, qt_error_string(errno));
+            Fail(shownPath_, FileSystem::ErrorText(errno));
         }
         const int closed = FileSystem::Close(handle_);
         handle_ = -1;
         if (closed != 0 || FileSystem::Rename(path_, target_) != 0) {
-            Fail(shownPath_, qt_error_string(errno));
+            Fail(shownPath_, FileSystem::ErrorText(errno));
         }
         placed_ = true;
         // The rename reaches the disk with the folder; the file is whole either way.
@@ -108,7 +108,7 @@ void ReplaceFileWith(const QString& path,
             Fail(path, QStringLiteral("it is not a regular file, so it was left as it was."));
         }
     } else if (errno != ENOENT) {
-        Fail(path, qt_error_string(errno));
+        Fail(path, FileSystem::ErrorText(errno));
     }
     PendingFile pending(ThroughLinks(path), path);
     build(pending.Handle(), pending.Path());
@@ -126,7 +126,7 @@ void ReplaceFile(const QString& path, const QByteArray& bytes, const FileCalls& 
                     continue;
                 }
                 if (written <= 0) {
-                    Fail(path, written < 0 ? qt_error_string(errno)
+                    Fail(path, written < 0 ? FileSystem::ErrorText(errno)
                                            : QStringLiteral("the device took no more bytes."));
                 }
                 done += written;
