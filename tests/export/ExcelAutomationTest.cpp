@@ -1,9 +1,7 @@
 // Excel's automation as the export drives it, against a stand-in automation object that answers
 // every member by name and writes down each call, and what a failing Excel makes of the export.
 #include "export/ExcelAutomation.h"
-#include "kit/ErrorReport.h"
-#include "results/ResultList.h"
-#include "tests/support/FakePlatform.h"
+#include "tests/export/ExportFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -96,31 +94,14 @@ private:
 };
 
 // Each export begins with a new application, as a new Excel instance would.
-class ExcelAutomationTest : public testing::Test {
+class ExcelAutomationTest : public ExportFixture {
 protected:
-    ExcelAutomationTest() {
-        list.AddColumn(u"Riddles"_s);
-        list.AddColumn(u"Answers"_s);
-    }
-    void AddRow(const QString& text, const QString& answer, bool ticked) {
-        const int row = list.AddRow(text);
-        list.SetSubItem(row, 1, answer);
-        list.SetTicked(row, ticked);
-    }
-    void Send(SpreadsheetProvider& provider) {
-        ErrorTrap trap(messages, u"Form3"_s, u"PushButton13_Click"_s);
-        SendResultsToSpreadsheet(list.Snapshot(), provider, messages, pointer, events, trap);
-    }
     ExcelSpreadsheets Excel() {
         return ExcelSpreadsheets(std::make_unique<FakeSpreadsheets>(),
                                  [this] { return AutomationObject(new StandIn(u"Excel"_s, log)); });
     }
 
     std::shared_ptr<CallLog> log = std::make_shared<CallLog>();
-    ResultList list;
-    FakeMessages messages;
-    FakePointer pointer;
-    FakeEvents events;
 };
 
 TEST_F(ExcelAutomationTest, ExportAsksExcelForAWorkbookCellsFittedColumnsAndVisibility) {
@@ -141,7 +122,7 @@ TEST_F(ExcelAutomationTest, ExportAsksExcelForAWorkbookCellsFittedColumnsAndVisi
               u"ActiveSheet.Cells(4, 1); Cells.Value = \"Caf\u00e9\"; "
               u"ActiveSheet.Cells(4, 2); Cells.Value = \"\u20ac\"; "
               u"ActiveSheet.Columns; Columns.AutoFit; Excel.Visible = True"_s);
-    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_TRUE(fake.messages.errors.isEmpty());
     EXPECT_EQ(pointer.value, Pointer::Default);
 }
 
@@ -154,16 +135,17 @@ TEST_F(ExcelAutomationTest, RefusedCallsAreReportedAndAnExcelThatWillNotStartIsN
     Send(excel);
     EXPECT_EQ(log->calls.size(), 12);
     EXPECT_EQ(log->calls.last(), u"ActiveSheet.Cells(2, 1) fails"_s);
-    ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors[0].contains(u"Excel did not take Cells: The stand-in refused."_s))
-        << messages.errors[0].toStdString();
+    ASSERT_EQ(fake.messages.errors.size(), 1);
+    EXPECT_TRUE(
+        fake.messages.errors[0].contains(u"Excel did not take Cells: The stand-in refused."_s))
+        << fake.messages.errors[0].toStdString();
     EXPECT_EQ(pointer.value, Pointer::Default);
 
     ExcelSpreadsheets broken(std::make_unique<FakeSpreadsheets>(),
                              []() -> AutomationObject { throw std::runtime_error("no Excel"); });
-    messages.messages.clear();
+    fake.messages.messages.clear();
     Send(broken);
-    EXPECT_EQ(messages.messages.size(), 2);  // "…without error.", then "…this feature."
+    EXPECT_EQ(fake.messages.messages.size(), 2);  // "…without error.", then "…this feature."
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "kit/ErrorReport.h"
 #include "kit/Seams.h"
 #include "results/ResultList.h"
+#include "tests/export/ExportFixture.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/RiddleFiles.h"
 #include "tests/support/SpecialFiles.h"
@@ -49,34 +50,18 @@ QString SheetXml(const QString& path) {
     return whole ? QString::fromUtf8(xml) : QString();
 }
 
-class ExportTest : public testing::Test {
+class ExportTest : public ExportFixture {
 protected:
-    ExportTest() {
-        list.AddColumn(u"Riddles"_s);
-        list.AddColumn(u"Answers"_s);
-    }
-    void AddRow(const QString& text, const QString& answer, bool ticked) {
-        const int row = list.AddRow(text);
-        list.SetSubItem(row, 1, answer);
-        list.SetTicked(row, ticked);
-    }
     QString SaveAs(const QString& path) {
         fake.saveDialog.answers = {path};
         ErrorTrap trap(fake.messages, u"Form3"_s, u"PushButton4_Click"_s);
         SaveResultsAsText(list.Snapshot(), lastChoice, fake.saveDialog, pointer, fake.events, trap);
         return path;
     }
-    void Send(SpreadsheetProvider& spreadsheets) {
-        ErrorTrap trap(fake.messages, u"Form2"_s, u"PushButton13_Click"_s);
-        SendResultsToSpreadsheet(list.Snapshot(), spreadsheets, fake.messages, pointer, fake.events,
-                                 trap);
-    }
+    using ExportFixture::Send;
     void Send() { Send(fake.spreadsheets); }
 
     TestFolder folder;
-    ResultList list;
-    FakeWindowServices fake;
-    FakePointer pointer;
     SaveChoice lastChoice;
 };
 
