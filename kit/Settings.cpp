@@ -88,8 +88,9 @@ void IniSettingsStore::SaveSetting(const QString& application, const QString& se
         throw fail(QStringLiteral("its lock file could not be taken."));
     }
     FileStatus status;
-    const bool absent = FileSystem::StatusOf(path, status) != 0 && errno == ENOENT;
-    const FileIdentity before = IdentityOf(path);
+    const bool found = FileSystem::StatusOf(path, status) == 0;
+    const bool absent = !found && errno == ENOENT;
+    const FileIdentity before = found ? status.identity : FileIdentity{};
     const QByteArray old = absent ? QByteArray() : ReadSmallFile(path);
     ReplaceFile(path, WithIniValue(old, section, key, value));
     if (before != ownWrite_) {

@@ -1,7 +1,7 @@
 // quorvane-riddles: makes, dumps, imports and generates the riddle files the program reads.
 #include "store/RiddleFile.h"
+#include "store/StandardOutput.h"
 #include "tools/RiddleCommands.h"
-#include "tools/StandardOutput.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 // Output: the stream store/legacy/LegacyStream.h describes. A failure prints one line on standard
 // error and ends with the status that names it.
 #include "store/RiddleSchema.h"
+#include "store/StandardOutput.h"
 #include "store/legacy/LegacyStream.h"
 #include "store/legacy/reader/ReaderPlatform.h"
 

@@ -4,9 +4,6 @@
 
 #include <string>
 
-// Standard output writing bytes as written: Windows would turn every newline byte into two.
-void MakeStandardOutputBinary();
-
 // The file named on the command line, as libmdb's fopen takes it. Windows hands programs their
 // arguments in the ANSI code page, which cannot name every file.
 std::string FileArgument(char** argv);

@@ -1,7 +1,5 @@
-// POSIX systems write standard output's bytes as they are, and pass file names as bytes.
+// POSIX systems pass file names as the bytes they are.
 #include "store/legacy/reader/ReaderPlatform.h"
-
-void MakeStandardOutputBinary() {}
 
 std::string FileArgument(char** argv) {
     return argv[1];

@@ -1,18 +1,10 @@
-// The C runtime opens standard output in text mode, which writes "\n" as "\r\n"; and its fopen
-// takes names in the ANSI code page. A name the code page cannot hold is opened by its short
-// name, which the system makes of ASCII where short names are kept.
+// The C runtime's fopen takes names in the ANSI code page. A name the code page cannot hold is
+// opened by its short name, which the system makes of ASCII where short names are kept.
 #include "store/legacy/reader/ReaderPlatform.h"
 
-#include <cstdio>
 #include <vector>
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
-
-void MakeStandardOutputBinary() {
-    _setmode(_fileno(stdout), _O_BINARY);
-}
 
 std::string FileArgument(char** argv) {
     int count = 0;

@@ -1,5 +1,5 @@
-// The C runtime opens standard output in text mode.
-#include "tools/StandardOutput.h"
+// The C runtime opens standard output in text mode, which writes "\n" as "\r\n".
+#include "store/StandardOutput.h"
 
 #include <cstdio>
 

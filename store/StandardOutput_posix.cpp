@@ -1,0 +1,4 @@
+// POSIX systems write standard output's bytes as they are.
+#include "store/StandardOutput.h"
+
+void MakeStandardOutputBinary() {}
